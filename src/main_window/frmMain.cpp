@@ -1,0 +1,388 @@
+#include "main_window/frmMain.h"
+
+#include "app/mod_All.h"
+#include "app/site.h"
+#include "platform/Text.h"
+#include "signs/zodiac.h"
+
+using namespace platform;
+
+namespace {
+
+const QColor Orange(255, 128, 0);
+const QColor DarkBlue(0, 0, 64);
+const QColor Navy(0, 0, 128);
+const QColor Blue(0, 0, 255);
+
+// Texts that name the chosen sign.
+QString FamilyCaption(const QString& sign) { return sign + QStringLiteral(" As Family"); }
+QString DailyHoroscopeCaption(const QString& sign) { return QStringLiteral("Daily ") + sign + QStringLiteral(" Horoscope"); }
+QString ForumCaption(const QString& sign) { return QStringLiteral("Visit ") + sign + QStringLiteral(" Discussion Forum Now"); }
+QString DailyLinkCaption(const QString& sign) { return QStringLiteral("Click Here to see Daily ") + sign + QStringLiteral(" Horoscope"); }
+QString RoleCaption(const QString& sign, const char* role) { return QStringLiteral("The ") + sign + QLatin1Char(' ') + QLatin1String(role); }
+
+// The topic list: entry i brings the panel Frame(i+1) to the front and is that panel's caption.
+// Entry 7 names the chosen sign and is set with it.
+const char* const TopicEntries[16] = {
+    "Planets Associated", "Lucky Charm", "General Traits", "Positive Traits", "Negative Traits",
+    "Friendship Traits", "Compatibility Traits", nullptr, "Common Profession", "Health Concern",
+    "Financial Habits", "Fashion Style", "Travel Habits", "Love And Romance",
+    "Famous Personalities", "Update",
+};
+const int FamilyEntry = 7;
+const int UpdateEntry = 15;
+
+// Panels that hold one text box: the box of each, by entry.
+struct TopicBox
+{
+    int entry;
+    const char* box;
+    int height;
+};
+const TopicBox TopicBoxes[] = {
+    {2, "txtGeneralTraits", 3150}, {3, "txtPositiveTraits", 3150},
+    {4, "txtNegativeTraits", 3105}, {5, "txtFriendshipTraits", 3105},
+    {6, "txtCompatibilityTraits", 3105}, {8, "txtCommonProfessions", 3105},
+    {9, "txtHealthConcerns", 3105}, {10, "txtFinancialHabits", 3105},
+    {11, "txtFashionStyle", 3105}, {12, "txtTravel", 3105},
+    {13, "txtLoveAndRomance", 3105}, {14, "txtFamous", 3105},
+};
+
+// Labelled boxes: a label with its tooltip, and the box it names.
+struct LabelledBox
+{
+    int entry; // the panel; -1 for the window itself
+    const char* label;
+    const char* caption;
+    int labelLeft, labelTop;
+    const char* tooltip;
+    const char* box;
+    int left, top, width, height;
+    TextBoxKind kind;
+};
+const LabelledBox LabelledBoxes[] = {
+    {-1, "Label5", "Zodiac Quality", 2880, 2070, "This signifies the attitude of the people under this sign.",
+     "txtZodiacQuality", 2910, 2280, 2310, 285, TextBoxKind::SingleLine},
+    {-1, "Label4", "Zodiac Element", 5640, 2070, "This describes the human characteristics of this sign.",
+     "txtZodiacElement", 5670, 2280, 2310, 285, TextBoxKind::SingleLine},
+    {-1, "Label3", "Zodiac Symbol", 2880, 2580, "This signifies the symbol that represents this sign.",
+     "txtZodiacSymbol", 2910, 2775, 2310, 285, TextBoxKind::SingleLine},
+    {-1, "Label2", "Birth Dates", 5640, 2580, "This gives the date period for this sun sign.",
+     "txtBirthDates", 5670, 2775, 2310, 285, TextBoxKind::MultiLine},
+    {0, "Label6", "Domicile Planet", 240, 1245, "This signifies the planet that exercises a powerful energy on the sign.",
+     "txtDomicilePlanet", 1920, 1200, 3855, 285, TextBoxKind::SingleLine},
+    {0, "Label7", "Detriment Planet", 240, 1725, "This signifies the planet that is unfavorable for this sign.",
+     "txtDetrimentPlanet", 1920, 1680, 3855, 285, TextBoxKind::SingleLine},
+    {0, "Label8", "Exaltation Planet", 240, 2205, "This signifies the planet that interacts well with this sign.",
+     "txtExaltationPlanet", 1920, 2160, 3855, 285, TextBoxKind::SingleLine},
+    {1, "Label9", "Birth Stone", 120, 885, "This signifies the birth gemstones for people born under this sign.",
+     "txtBirthstone", 1800, 840, 3975, 285, TextBoxKind::SingleLine},
+    {1, "Label10", "Lucky Colors", 120, 1245, "This signifies the lucky colors for people born under this sign.",
+     "txtLuckyColors", 1800, 1200, 3975, 285, TextBoxKind::SingleLine},
+    {1, "Label11", "Lucky Numbers", 120, 1605, "This signifies the lucky numbers for people born under this sign.",
+     "txtLuckyNumbers", 1800, 1560, 3975, 285, TextBoxKind::SingleLine},
+    {1, "Label12", "Lucky Day", 120, 1965, "This signifies the lucky days for people born under this sign.",
+     "txtLuckyDay", 1800, 1920, 3975, 285, TextBoxKind::SingleLine},
+    {1, "Label13", "Lucky Gemstones", 120, 2325, "This signifies the lucky gemstones for people born under this sign.",
+     "txtLuckyGemstones", 1800, 2280, 3975, 285, TextBoxKind::SingleLine},
+    {1, "Label14", "Lucky Metals", 120, 2685, "This signifies the lucky metals to be used for people born under this sign.",
+     "txtLuckyMetals", 1800, 2640, 3975, 285, TextBoxKind::SingleLine},
+    {FamilyEntry, "lblMother", "The Aries Mother", 240, 360, "This tells us more about the person as a mother.",
+     "txtMother", 240, 600, 5535, 750, TextBoxKind::MultiLine},
+    {FamilyEntry, "lblFather", "The Aries Father", 240, 1440, "This tells us more about the person as a father.",
+     "txtFather", 240, 1680, 5535, 750, TextBoxKind::MultiLine},
+    {FamilyEntry, "lblChild", "The Aries Child", 240, 2520, "This tells us more about the person as a child.",
+     "txtChild", 240, 2760, 5535, 750, TextBoxKind::MultiLine},
+};
+
+// The boxes that show the chosen sign's record, in the record's field order.
+struct FieldBox
+{
+    QString SignData::*field;
+    const char* box;
+};
+const FieldBox FieldBoxes[] = {
+    {&SignData::BirthDates, "txtBirthDates"},
+    {&SignData::ZodiacSymbol, "txtZodiacSymbol"},
+    {&SignData::ZodiacElement, "txtZodiacElement"},
+    {&SignData::ZodiacQuality, "txtZodiacQuality"},
+    {&SignData::DomicilePlanet, "txtDomicilePlanet"},
+    {&SignData::DetrimentPlanet, "txtDetrimentPlanet"},
+    {&SignData::ExaltationPlanet, "txtExaltationPlanet"},
+    {&SignData::Birthstone, "txtBirthstone"},
+    {&SignData::LuckyColors, "txtLuckyColors"},
+    {&SignData::LuckyNumbers, "txtLuckyNumbers"},
+    {&SignData::LuckyDay, "txtLuckyDay"},
+    {&SignData::LuckyGemstones, "txtLuckyGemstones"},
+    {&SignData::LuckyMetals, "txtLuckyMetals"},
+    {&SignData::Famous, "txtFamous"},
+    {&SignData::GeneralTraits, "txtGeneralTraits"},
+    {&SignData::PositiveTraits, "txtPositiveTraits"},
+    {&SignData::NegativeTraits, "txtNegativeTraits"},
+    {&SignData::FriendshipTraits, "txtFriendshipTraits"},
+    {&SignData::CompatibilityTraits, "txtCompatibilityTraits"},
+    {&SignData::Mother, "txtMother"},
+    {&SignData::Father, "txtFather"},
+    {&SignData::Child, "txtChild"},
+    {&SignData::CommonProfessions, "txtCommonProfessions"},
+    {&SignData::HealthConcerns, "txtHealthConcerns"},
+    {&SignData::FinancialHabits, "txtFinancialHabits"},
+    {&SignData::FashionStyle, "txtFashionStyle"},
+    {&SignData::Travel, "txtTravel"},
+    {&SignData::LoveAndRomance, "txtLoveAndRomance"},
+};
+
+// The order in which Tab moves the focus, whichever panel is in front.
+const char* const TabOrder[] = {
+    "txtExaltationPlanet", "txtDetrimentPlanet", "txtDomicilePlanet", "txtLuckyMetals",
+    "txtLuckyGemstones", "txtLuckyDay", "txtLuckyNumbers", "txtLuckyColors", "txtBirthstone",
+    "txtGeneralTraits", "txtPositiveTraits", "txtNegativeTraits", "txtFriendshipTraits",
+    "txtCompatibilityTraits", "txtMother", "txtFather", "txtChild", "txtCommonProfessions",
+    "txtHealthConcerns", "txtFinancialHabits", "txtFashionStyle", "txtTravel", "txtFamous",
+    "lstOptions", "picZodiac", "txtZodiacQuality", "txtZodiacSymbol", "txtZodiacElement",
+    "txtBirthDates", "txtLoveAndRomance", "cmdSave", "cboSign",
+};
+
+const QString CobrandCaption = QStringLiteral(
+    "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your "
+    "site's name &&  link here. See \"Help\" for details.    Click Here for more info on co-branding.");
+const QString FullBrandCaption = QStringLiteral(
+    "Home Business Opportunity. Start your own Internet business and make money online. Get this "
+    "software fully branded for your website. Click here for more details.");
+const QString UpdateInfoCaption = QStringLiteral(
+    "Get the latest updated news and information on your sun sign. Know more about people's views "
+    "and opinions and what they think about your sun sign.");
+const QString DailyHoroscopeText = QStringLiteral(
+    "Get your daily sun sign horoscope. This is absolutely free and completely true. Start each "
+    "new day with a look at your daily horoscope. This not only makes you aware of how good your "
+    "day will be but also prepares you for the worst. Take this knowledge in your stride and have "
+    "a great day! ");
+
+} // namespace
+
+frmMain::frmMain()
+    : imgPics(ImageList::instance())
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Zelphine v1.75"));
+    setFont(Verdana(8.25));
+    setClientSize(8565, 8040);
+    createControls();
+    setTabOrder();
+}
+
+void frmMain::createControls()
+{
+    QWidget* form = client();
+
+    // Labels first, then the boxes: everything made later is drawn in front, and the panels
+    // must cover the labels and boxes that lie within their rectangle.
+    for (const LabelledBox& row : LabelledBoxes) {
+        if (row.entry != -1)
+            continue;
+        auto* label = new Label(form, row.label);
+        label->setCaption(row.caption);
+        label->setToolTip(row.tooltip);
+        label->placeAt(row.labelLeft, row.labelTop);
+    }
+    lblZodiacSignName = new Label(form, QStringLiteral("lblZodiacSignName"));
+    lblZodiacSignName->setFont(Verdana(9.75, true));
+    lblZodiacSignName->setAlignment(Qt::AlignCenter);
+    lblZodiacSignName->placeAt(4440, 4800);
+    for (const LabelledBox& row : LabelledBoxes) {
+        if (row.entry != -1)
+            continue;
+        QWidget* box = TextBox(form, row.box, row.kind, true, true);
+        Place(box, row.left, row.top, row.width, row.height);
+    }
+
+    picZodiac = PictureBox(form, QStringLiteral("picZodiac"));
+    Place(picZodiac, 120, 600, 2310, 3720);
+    lstOptions = ListBox(form, QStringLiteral("lstOptions"), true);
+    Place(lstOptions, 120, 4425, 2295, 2955);
+    cmdSave = Button(form, QStringLiteral("cmdSave"), QStringLiteral("&Save"));
+    Place(cmdSave, 120, 7410, 2295, 375);
+
+    QFrame* Frame19 = PlainPanel(form, QStringLiteral("Frame19"), Orange);
+    Place(Frame19, 2520, 615, 6000, 585);
+    Label61 = new LinkLabel(Frame19, QStringLiteral("Label61"));
+    Label61->setCaption(QStringLiteral("Online Tessaly Discussion Board. Best Resource For Everything Tessaly. Visit ")
+                        + site::SiteName);
+    Label61->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label61->setFont(Verdana(8.25, true, true));
+    SetForeColor(Label61, DarkBlue);
+    Label61->placeAt(0, 90, 6000, 390);
+
+    QFrame* Frame17 = FlatPanel(form, QStringLiteral("Frame17"));
+    Place(Frame17, 2520, 1320, 6000, 615);
+    auto* Label15 = new Label(Frame17, QStringLiteral("Label15"));
+    Label15->setFont(Verdana(9.75, true));
+    SetForeColor(Label15, Navy);
+    Label15->setCaption(QStringLiteral("Select Your Zodiac Sign"));
+    Label15->placeAt(360, 210);
+    cboSign = new ComboBox(Frame17, QStringLiteral("cboSign"));
+    cboSign->setFont(Verdana(9.75, true));
+    SetForeColor(cboSign, Navy);
+    SetBackColor(cboSign, Qt::white);
+    Place(cboSign, 3120, 150, 2310, 360);
+
+    createTopicPanels();
+
+    QGroupBox* fraFullBrand = Panel(form, QStringLiteral("fraFullBrand"), QString());
+    Place(fraFullBrand, 2520, 6885, 6000, 1095);
+    // The two offers share one rectangle and each hides the other (they paint their own
+    // background); the one made last, the full-brand offer, is in front.
+    lblCobrand = new LinkLabel(fraFullBrand, QStringLiteral("lblCobrand"));
+    lblCobrand->setCaption(CobrandCaption);
+    lblFullBrand = new LinkLabel(fraFullBrand, QStringLiteral("lblFullBrand"));
+    lblFullBrand->setCaption(FullBrandCaption);
+    for (LinkLabel* offer : {lblCobrand, lblFullBrand}) {
+        offer->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        offer->setFont(Verdana(8.25, true, true));
+        offer->setAutoFillBackground(true);
+        SetForeColor(offer, Blue);
+        offer->placeAt(120, 165, 5745, 855);
+    }
+
+    connect(cboSign, &ComboBox::Click, this, &frmMain::cboSign_Click);
+    connect(lstOptions, &QListWidget::currentRowChanged, this, &frmMain::lstOptions_Click);
+}
+
+void frmMain::createTopicPanels()
+{
+    for (int entry = 0; entry < 16; ++entry) {
+        const QString caption = entry == FamilyEntry ? FamilyCaption(QStringLiteral("Aries"))
+                                                     : QString::fromLatin1(TopicEntries[entry]);
+        QGroupBox* panel = Panel(client(), QStringLiteral("Frame%1").arg(entry + 1), caption);
+        panel->setFont(Verdana(8.25, true));
+        // The "Update" panel lies 480 twips lower than the fifteen topic panels.
+        Place(panel, 2520, entry == UpdateEntry ? 3180 : 2700, 6000, 3705);
+        Frame.append(panel);
+    }
+
+    for (const TopicBox& topic : TopicBoxes) {
+        QWidget* box = TextBox(Frame[topic.entry], topic.box, TextBoxKind::MultiLine, true, true);
+        box->setFont(font());
+        Place(box, 240, 360, 5500, topic.height);
+    }
+    for (const LabelledBox& row : LabelledBoxes) {
+        if (row.entry == -1)
+            continue;
+        QGroupBox* panel = Frame[row.entry];
+        auto* label = new Label(panel, row.label);
+        label->setFont(font());
+        label->setCaption(row.caption);
+        label->setToolTip(row.tooltip);
+        label->placeAt(row.labelLeft, row.labelTop);
+        QWidget* box = TextBox(panel, row.box, row.kind, true, true);
+        box->setFont(font());
+        Place(box, row.left, row.top, row.width, row.height);
+    }
+    lblMother = Frame[FamilyEntry]->findChild<Label*>(QStringLiteral("lblMother"));
+    lblFather = Frame[FamilyEntry]->findChild<Label*>(QStringLiteral("lblFather"));
+    lblChild = Frame[FamilyEntry]->findChild<Label*>(QStringLiteral("lblChild"));
+
+    createUpdatePanel(Frame[UpdateEntry]);
+}
+
+void frmMain::createUpdatePanel(QWidget* panel)
+{
+    QGroupBox* Frame18 = Panel(panel, QStringLiteral("Frame18"), QStringLiteral("New Updated Information"));
+    Frame18->setFont(font());
+    Place(Frame18, 240, 360, 2655, 3135);
+    auto* lblUpdateInfo = new Label(Frame18, QStringLiteral("lblUpdateInfo"), Label::GrowsDown);
+    lblUpdateInfo->placeAt(120, 240, 2490, 0);
+    lblUpdateInfo->setCaption(UpdateInfoCaption);
+    lblForum = new LinkLabel(Frame18, QStringLiteral("lblForum"));
+    lblForum->placeAt(45, 1920, 2415, 375);
+    lblAstrology = new LinkLabel(Frame18, QStringLiteral("lblAstrology"));
+    lblAstrology->setCaption(QStringLiteral("Visit Latest Updated Information of Zodiac Sign @ ") + site::SiteName);
+    lblAstrology->placeAt(45, 2400, 2550, 615);
+
+    Frame21 = Panel(panel, QStringLiteral("Frame21"), QString());
+    Frame21->setFont(font());
+    Place(Frame21, 3120, 360, 2655, 3135);
+    auto* lblDailyHoroscope = new Label(Frame21, QStringLiteral("lblDailyHoroscope"), Label::GrowsDown);
+    lblDailyHoroscope->placeAt(120, 240, 2445, 0);
+    lblDailyHoroscope->setCaption(DailyHoroscopeText);
+    lblDaily = new LinkLabel(Frame21, QStringLiteral("lblDaily"));
+    lblDaily->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblDaily->placeAt(240, 2640, 2175, 375);
+
+    for (LinkLabel* link : {lblForum, lblAstrology, lblDaily})
+        SetForeColor(link, Blue);
+}
+
+void frmMain::setTabOrder()
+{
+    QWidget* previous = nullptr;
+    for (const char* name : TabOrder) {
+        QWidget* control = findChild<QWidget*>(QLatin1String(name));
+        Q_ASSERT(control);
+        control->setFocusPolicy(control == picZodiac ? Qt::StrongFocus : control->focusPolicy());
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+    // The first control of the order has the focus when the window is first shown.
+    findChild<QWidget*>(QLatin1String(TabOrder[0]))->setFocus();
+}
+
+void frmMain::Form_Load()
+{
+    for (const ZodiacSign& sign : Zodiac)
+        cboSign->AddItem(sign.name);
+    for (int entry = 0; entry < 16; ++entry) {
+        lstOptions->addItem(entry == FamilyEntry ? FamilyCaption(QStringLiteral("Aries"))
+                                                 : QString::fromLatin1(TopicEntries[entry]));
+    }
+    Frame[0]->raise();
+    Frame21->setTitle(DailyHoroscopeCaption(QStringLiteral("Aries")));
+    lblForum->setCaption(ForumCaption(QStringLiteral("Aries")));
+    lblDaily->setCaption(DailyLinkCaption(QStringLiteral("Aries")));
+    ShowPicture(2);
+    lstOptions->setCurrentRow(0);
+    cboSign->setCurrentIndex(0);
+}
+
+void frmMain::lstOptions_Click()
+{
+    const int index = lstOptions->currentRow();
+    if (index >= 0 && index < Frame.size())
+        Frame[index]->raise();
+}
+
+void frmMain::cboSign_Click()
+{
+    mod_All::SelectedSign = Trim(cboSign->currentText());
+    const ZodiacSign* sign = FindSign(mod_All::SelectedSign);
+    if (!sign)
+        return;
+    const QString& name = sign->name;
+
+    Frame[FamilyEntry]->setTitle(FamilyCaption(name));
+    lblMother->setCaption(RoleCaption(name, "Mother"));
+    lblFather->setCaption(RoleCaption(name, "Father"));
+    lblChild->setCaption(RoleCaption(name, "Child"));
+    if (QListWidgetItem* family = lstOptions->item(FamilyEntry))
+        family->setText(FamilyCaption(name));
+    Frame21->setTitle(DailyHoroscopeCaption(name));
+    lblForum->setCaption(ForumCaption(name));
+    lblDaily->setCaption(DailyLinkCaption(name));
+    ShowPicture(sign->pictureNumber);
+    sign->load();
+    lblZodiacSignName->setCaption(name);
+    for (const FieldBox& row : FieldBoxes) {
+        if (QWidget* box = findChild<QWidget*>(QLatin1String(row.box)))
+            SetTextOf(box, sign->record->*row.field);
+    }
+}
+
+// Shows picture `number` of the sign pictures; when the list cannot give it, the box keeps the
+// picture it had.
+void frmMain::ShowPicture(int number)
+{
+    const QPixmap picture = imgPics.ListImage(number);
+    if (!picture.isNull())
+        picZodiac->setPixmap(picture);
+}

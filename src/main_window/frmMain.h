@@ -1,0 +1,49 @@
+#pragma once
+
+#include "platform/Controls.h"
+#include "platform/Form.h"
+#include "platform/ImageList.h"
+
+#include <QList>
+
+// The main window: the sign chooser, the sign's picture and attributes, sixteen topic panels
+// stacked on one rectangle with the list that brings one to the front, and the link strips.
+class frmMain : public platform::Form
+{
+    Q_OBJECT
+
+public:
+    frmMain();
+
+    void cboSign_Click();
+    void lstOptions_Click();
+
+protected:
+    void Form_Load() override;
+
+private:
+    void createControls();
+    void createTopicPanels();
+    void createUpdatePanel(QWidget* panel);
+    void setTabOrder();
+    void ShowPicture(int number);
+
+    platform::ImageList& imgPics;
+
+    QLabel* picZodiac = nullptr;
+    QListWidget* lstOptions = nullptr;
+    QPushButton* cmdSave = nullptr;
+    platform::ComboBox* cboSign = nullptr;
+    platform::LinkLabel* Label61 = nullptr;
+    platform::Label* lblZodiacSignName = nullptr;
+    QList<QGroupBox*> Frame; // the topic panels: Frame[i] is the panel of entry i, Frame(i+1)
+    platform::Label* lblMother = nullptr;
+    platform::Label* lblFather = nullptr;
+    platform::Label* lblChild = nullptr;
+    QGroupBox* Frame21 = nullptr;
+    platform::LinkLabel* lblForum = nullptr;
+    platform::LinkLabel* lblAstrology = nullptr;
+    platform::LinkLabel* lblDaily = nullptr;
+    platform::LinkLabel* lblCobrand = nullptr;
+    platform::LinkLabel* lblFullBrand = nullptr;
+};

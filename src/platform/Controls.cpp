@@ -1,0 +1,253 @@
+#include "platform/Controls.h"
+
+#include "platform/Twips.h"
+
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+
+namespace platform {
+
+namespace {
+
+const QString CrLf = QStringLiteral("\r\n");
+
+// The text a caption shows: "&&" stands for "&", and a single "&" only marks the access key.
+QString shownCaption(const QString& caption)
+{
+    QString shown;
+    shown.reserve(caption.size());
+    for (int i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&') && i + 1 < caption.size())
+            ++i;
+        shown.append(caption[i]);
+    }
+    return shown;
+}
+
+} // namespace
+
+QFont Verdana(double points, bool bold, bool underline)
+{
+    QFont font(QStringLiteral("Verdana"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    font.setUnderline(underline);
+    return font;
+}
+
+void SetForeColor(QWidget* control, const QColor& color)
+{
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::WindowText, color);
+    palette.setColor(QPalette::Text, color);
+    palette.setColor(QPalette::ButtonText, color);
+    control->setPalette(palette);
+}
+
+void SetBackColor(QWidget* control, const QColor& color)
+{
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::Window, color);
+    palette.setColor(QPalette::Base, color);
+    control->setPalette(palette);
+    control->setAutoFillBackground(true);
+}
+
+void Place(QWidget* control, int left, int top, int width, int height)
+{
+    control->setGeometry(twipsRect(left, top, width, height));
+}
+
+Label::Label(QWidget* parent, const QString& name, Sizing sizing)
+    : QLabel(parent)
+    , m_sizing(sizing)
+{
+    setObjectName(name);
+    setWordWrap(sizing != AutoSize);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void Label::setCaption(const QString& caption)
+{
+    m_caption = caption;
+    setText(shownCaption(caption));
+    fit();
+}
+
+void Label::placeAt(int left, int top, int width, int height)
+{
+    if (width > 0)
+        Place(this, left, top, width, height);
+    else
+        move(twips(left), twips(top));
+    fit();
+}
+
+void Label::fit()
+{
+    if (m_sizing == AutoSize)
+        adjustSize();
+    else if (m_sizing == GrowsDown)
+        resize(width(), heightForWidth(width()));
+}
+
+LinkLabel::LinkLabel(QWidget* parent, const QString& name, Sizing sizing)
+    : Label(parent, name, sizing)
+{
+    setCursor(Qt::PointingHandCursor);
+}
+
+void LinkLabel::mousePressEvent(QMouseEvent* event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    Label::mousePressEvent(event);
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton
+        && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    Label::mouseReleaseEvent(event);
+    if (click)
+        emit Click();
+}
+
+ComboBox::ComboBox(QWidget* parent, const QString& name)
+    : QComboBox(parent)
+{
+    setObjectName(name);
+    setEditable(false);
+    // A change of the selected entry, from code or by the user, runs Click once. The user's
+    // choice is also signalled by activated, after the change: that one must not run Click
+    // again, but a choice of the entry already shown changes nothing and runs Click only there.
+    connect(this, &QComboBox::currentIndexChanged, this, [this](int index) {
+        m_changedTo = index;
+        emit Click();
+    });
+    connect(this, &QComboBox::activated, this, [this](int index) {
+        if (m_changedTo == index) {
+            m_changedTo = -1;
+            return;
+        }
+        emit Click();
+    });
+}
+
+void ComboBox::AddItem(const QString& text)
+{
+    const int selected = currentIndex();
+    const QSignalBlocker quiet(this);
+    addItem(text);
+    setCurrentIndex(selected);
+}
+
+void ComboBox::showPopup()
+{
+    // Whatever the list changed to before, a choice made in this popup is a new one.
+    m_changedTo = -1;
+    QComboBox::showPopup();
+}
+
+QWidget* TextBox(QWidget* parent, const QString& name, TextBoxKind kind, bool readOnly, bool flat)
+{
+    QWidget* box = nullptr;
+    if (kind == TextBoxKind::SingleLine) {
+        auto* line = new QLineEdit(parent);
+        line->setReadOnly(readOnly);
+        if (flat)
+            line->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid palette(dark); }"));
+        box = line;
+    } else {
+        auto* edit = new QPlainTextEdit(parent);
+        edit->setReadOnly(readOnly);
+        if (readOnly)
+            edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        edit->setTabChangesFocus(true);
+        edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        if (flat)
+            edit->setFrameStyle(QFrame::Box | QFrame::Plain);
+        box = edit;
+    }
+    box->setObjectName(name);
+    return box;
+}
+
+QString TextOf(const QWidget* box)
+{
+    if (const auto* line = qobject_cast<const QLineEdit*>(box))
+        return line->text();
+    if (const auto* edit = qobject_cast<const QPlainTextEdit*>(box))
+        return edit->toPlainText().replace(QLatin1Char('\n'), CrLf);
+    return QString();
+}
+
+void SetTextOf(QWidget* box, const QString& text)
+{
+    if (auto* line = qobject_cast<QLineEdit*>(box)) {
+        line->setText(text);
+        line->setCursorPosition(0);
+    } else if (auto* edit = qobject_cast<QPlainTextEdit*>(box)) {
+        edit->setPlainText(QString(text).replace(CrLf, QStringLiteral("\n")));
+    }
+}
+
+QGroupBox* Panel(QWidget* parent, const QString& name, const QString& caption)
+{
+    auto* panel = new QGroupBox(caption, parent);
+    panel->setObjectName(name);
+    panel->setAutoFillBackground(true); // a panel covers whatever lies behind it
+    return panel;
+}
+
+QFrame* FlatPanel(QWidget* parent, const QString& name)
+{
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(name);
+    panel->setFrameStyle(QFrame::Box | QFrame::Plain);
+    return panel;
+}
+
+QFrame* PlainPanel(QWidget* parent, const QString& name, const QColor& background)
+{
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(name);
+    panel->setFrameStyle(QFrame::NoFrame);
+    SetBackColor(panel, background);
+    return panel;
+}
+
+QLabel* PictureBox(QWidget* parent, const QString& name)
+{
+    auto* picture = new QLabel(parent);
+    picture->setObjectName(name);
+    picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    picture->setLineWidth(2);
+    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picture->setFocusPolicy(Qt::StrongFocus);
+    return picture;
+}
+
+QListWidget* ListBox(QWidget* parent, const QString& name, bool flat)
+{
+    auto* list = new QListWidget(parent);
+    list->setObjectName(name);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    if (flat)
+        list->setFrameStyle(QFrame::Box | QFrame::Plain);
+    return list;
+}
+
+QPushButton* Button(QWidget* parent, const QString& name, const QString& caption)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace platform

@@ -1,0 +1,368 @@
+// The main window: what it shows once loaded, the topic switch and the choice of a sign, driven
+// through its real widgets.
+
+#include "app/mod_All.h"
+#include "app/site.h"
+#include "main_window/frmMain.h"
+#include "platform/Twips.h"
+#include "signs/modules.h"
+#include "signs/zodiac.h"
+#include "support/Doubles.h"
+
+#include <QAbstractItemView>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QtTest>
+#include <memory>
+
+using platform::twips;
+
+namespace {
+
+const QStringList TopicEntries = {
+    "Planets Associated", "Lucky Charm", "General Traits", "Positive Traits", "Negative Traits",
+    "Friendship Traits", "Compatibility Traits", "Aries As Family", "Common Profession",
+    "Health Concern", "Financial Habits", "Fashion Style", "Travel Habits", "Love And Romance",
+    "Famous Personalities", "Update"};
+
+// The boxes in the order of the record's fields 2 to 29.
+const QStringList FieldBoxes = {
+    "txtBirthDates", "txtZodiacSymbol", "txtZodiacElement", "txtZodiacQuality",
+    "txtDomicilePlanet", "txtDetrimentPlanet", "txtExaltationPlanet", "txtBirthstone",
+    "txtLuckyColors", "txtLuckyNumbers", "txtLuckyDay", "txtLuckyGemstones", "txtLuckyMetals",
+    "txtFamous", "txtGeneralTraits", "txtPositiveTraits", "txtNegativeTraits",
+    "txtFriendshipTraits", "txtCompatibilityTraits", "txtMother", "txtFather", "txtChild",
+    "txtCommonProfessions", "txtHealthConcerns", "txtFinancialHabits", "txtFashionStyle",
+    "txtTravel", "txtLoveAndRomance"};
+
+QStringList recordFields(const SignData& d)
+{
+    return {d.BirthDates, d.ZodiacSymbol, d.ZodiacElement, d.ZodiacQuality, d.DomicilePlanet,
+            d.DetrimentPlanet, d.ExaltationPlanet, d.Birthstone, d.LuckyColors, d.LuckyNumbers,
+            d.LuckyDay, d.LuckyGemstones, d.LuckyMetals, d.Famous, d.GeneralTraits,
+            d.PositiveTraits, d.NegativeTraits, d.FriendshipTraits, d.CompatibilityTraits,
+            d.Mother, d.Father, d.Child, d.CommonProfessions, d.HealthConcerns,
+            d.FinancialHabits, d.FashionStyle, d.Travel, d.LoveAndRomance};
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private:
+    doubles::ImageList pictures;
+    std::unique_ptr<doubles::Installed<platform::ImageList>> installed;
+    std::unique_ptr<frmMain> window;
+
+    template <class T = QWidget>
+    T* control(const QString& name) const
+    {
+        T* found = window->findChild<T*>(name);
+        if (!found)
+            qFatal("no control %s", qPrintable(name));
+        return found;
+    }
+    QString caption(const QString& name) const { return control<platform::Label>(name)->caption(); }
+    QString title(const QString& name) const { return control<QGroupBox>(name)->title(); }
+    QString boxText(const QString& name) const { return platform::TextOf(control(name)); }
+    QComboBox* cboSign() const { return control<QComboBox>("cboSign"); }
+    QListWidget* lstOptions() const { return control<QListWidget>("lstOptions"); }
+    int pictureShown() const
+    {
+        return doubles::ImageList::NumberShown(control<QLabel>("picZodiac")->pixmap());
+    }
+
+    // The topic panel drawn in front of the others.
+    QString frontPanel() const
+    {
+        QString front;
+        for (QObject* child : window->client()->children()) {
+            if (child->objectName().startsWith("Frame") && qobject_cast<QGroupBox*>(child))
+                front = child->objectName();
+        }
+        return front;
+    }
+
+    // The panel that the user sees at a point of the window's client area.
+    QString panelSeenAt(QPoint point) const
+    {
+        for (QWidget* at = window->client()->childAt(point); at; at = at->parentWidget()) {
+            if (at->parentWidget() == window->client())
+                return at->objectName();
+        }
+        return QString();
+    }
+
+    // Chooses a sign in the open list, as the user does.
+    void pickSign(const QString& name)
+    {
+        QComboBox* combo = cboSign();
+        combo->showPopup();
+        QAbstractItemView* view = combo->view();
+        QTRY_VERIFY(view->isVisible());
+        view->setCurrentIndex(view->model()->index(combo->findText(name), 0));
+        QTest::keyClick(view, Qt::Key_Return);
+        QTRY_VERIFY(!view->isVisible());
+    }
+
+    void verifyShowsSign(const QString& sign)
+    {
+        QCOMPARE(mod_All::SelectedSign, sign);
+        QCOMPARE(caption("lblZodiacSignName"), sign);
+        QCOMPARE(title("Frame8"), sign + " As Family");
+        QCOMPARE(lstOptions()->item(7)->text(), sign + " As Family");
+        QCOMPARE(caption("lblMother"), "The " + sign + " Mother");
+        QCOMPARE(caption("lblFather"), "The " + sign + " Father");
+        QCOMPARE(caption("lblChild"), "The " + sign + " Child");
+        QCOMPARE(title("Frame21"), "Daily " + sign + " Horoscope");
+        QCOMPARE(caption("lblForum"), "Visit " + sign + " Discussion Forum Now");
+        QCOMPARE(caption("lblDaily"), "Click Here to see Daily " + sign + " Horoscope");
+        const QStringList fields = recordFields(*FindSign(sign)->record);
+        QVERIFY(!fields.first().isEmpty()); // the record is loaded
+        for (int i = 0; i < FieldBoxes.size(); ++i)
+            QCOMPARE(boxText(FieldBoxes[i]), fields[i]);
+    }
+
+private slots:
+    void init()
+    {
+        pictures.requested.clear();
+        pictures.unavailable.clear();
+        installed = std::make_unique<doubles::Installed<platform::ImageList>>(&pictures);
+        window = std::make_unique<frmMain>();
+        window->Load();
+    }
+
+    void cleanup()
+    {
+        window.reset();
+        installed.reset();
+    }
+
+    void showsAriesRightAfterLoading()
+    {
+        QCOMPARE(window->windowTitle(), QString("Zelphine v1.75"));
+        QCOMPARE(window->client()->size(), QSize(twips(8565), twips(8040)));
+        QStringList signs;
+        for (int i = 0; i < cboSign()->count(); ++i)
+            signs.append(cboSign()->itemText(i));
+        QStringList zodiac;
+        for (const ZodiacSign& sign : Zodiac)
+            zodiac.append(sign.name);
+        QCOMPARE(signs, zodiac);
+        QCOMPARE(cboSign()->currentIndex(), 0);
+
+        QStringList topics;
+        for (int i = 0; i < lstOptions()->count(); ++i)
+            topics.append(lstOptions()->item(i)->text());
+        QCOMPARE(topics, TopicEntries);
+        QCOMPARE(lstOptions()->currentRow(), 0);
+        QVERIFY(lstOptions()->item(0)->isSelected());
+        QCOMPARE(frontPanel(), QString("Frame1"));
+        for (int i = 0; i < 16; ++i) {
+            if (i != 7)
+                QCOMPARE(title(QString("Frame%1").arg(i + 1)), TopicEntries[i]);
+        }
+
+        // The load shows Aries' picture itself, then again through the choice of Aries.
+        QCOMPARE(pictures.requested, QList<int>({2, 2}));
+        QCOMPARE(pictureShown(), 2);
+        verifyShowsSign("Aries");
+        QCOMPARE(boxText("txtLuckyColors"), QString("Red And White"));
+
+        QCOMPARE(caption("Label61"),
+                 "Online Tessaly Discussion Board. Best Resource For Everything Tessaly. Visit " + site::SiteName);
+        QCOMPARE(caption("lblAstrology"), "Visit Latest Updated Information of Zodiac Sign @ " + site::SiteName);
+        QCOMPARE(caption("lblFullBrand"),
+                 QString("Home Business Opportunity. Start your own Internet business and make money online. "
+                         "Get this software fully branded for your website. Click here for more details."));
+        QCOMPARE(caption("lblCobrand"),
+                 QString("Co-brand this software for your site.  Increase loyalty and traffic to your site. "
+                         "Put your site's name &&  link here. See \"Help\" for details.    Click Here for more "
+                         "info on co-branding."));
+        QVERIFY(control<QLabel>("lblCobrand")->text().contains("name &  link"));
+        QCOMPARE(control<QPushButton>("cmdSave")->text(), QString("&Save"));
+        QCOMPARE(control("Label13")->toolTip(),
+                 QString("This signifies the lucky gemstones for people born under this sign."));
+        QCOMPARE(control("lblChild")->toolTip(), QString("This tells us more about the person as a child."));
+    }
+
+    void layoutStacksAsDesigned()
+    {
+        QWidget* client = window->client();
+        const QRect panel = control("Frame1")->geometry();
+        QCOMPARE(panel, platform::twipsRect(2520, 2700, 6000, 3705));
+        QCOMPARE(control("Frame16")->geometry(), platform::twipsRect(2520, 3180, 6000, 3705));
+        QCOMPARE(control("picZodiac")->geometry(), platform::twipsRect(120, 600, 2310, 3720));
+        QCOMPARE(control("txtExaltationPlanet")->geometry(), platform::twipsRect(1920, 2160, 3855, 285));
+
+        // The offers lie on one rectangle, the full-brand offer in front.
+        QWidget* cobrand = control("lblCobrand");
+        QWidget* fullBrand = control("lblFullBrand");
+        QCOMPARE(cobrand->geometry(), fullBrand->geometry());
+        QCOMPARE(cobrand->parentWidget()->childAt(cobrand->geometry().center()), fullBrand);
+
+        // Labels and boxes within the panels' rectangle are hidden behind the panel in front.
+        QCOMPARE(panelSeenAt(control("lblZodiacSignName")->geometry().center()), QString("Frame1"));
+        QCOMPARE(panelSeenAt(control("txtBirthDates")->geometry().center()), QString("Frame1"));
+        QCOMPARE(panelSeenAt(control("txtZodiacQuality")->geometry().center()), QString("txtZodiacQuality"));
+        QVERIFY(client->childAt(control("Label2")->geometry().topLeft() + QPoint(1, 1)));
+        QCOMPARE(panelSeenAt(control("Label2")->geometry().topLeft() + QPoint(1, 1)), QString("Label2"));
+    }
+
+    void topicListBringsItsPanelToTheFront()
+    {
+        for (int i = 15; i >= 0; --i) {
+            lstOptions()->setCurrentRow(i);
+            QCOMPARE(frontPanel(), QString("Frame%1").arg(i + 1));
+        }
+
+        // With "Update" in front, the top of the panel in front before stays visible above it;
+        // with a topic in front again, the foot of "Update" stays visible below it.
+        lstOptions()->setCurrentRow(2);
+        lstOptions()->setCurrentRow(15);
+        const QRect topic = control("Frame3")->geometry();
+        const int strip = twips(480);
+        QCOMPARE(panelSeenAt(QPoint(topic.center().x(), topic.top() + strip / 2)), QString("Frame3"));
+        QCOMPARE(panelSeenAt(QPoint(topic.center().x(), topic.top() + strip + 5)), QString("Frame16"));
+        lstOptions()->setCurrentRow(1);
+        QCOMPARE(panelSeenAt(QPoint(topic.center().x(), topic.bottom() + strip / 2)), QString("Frame16"));
+        QCOMPARE(panelSeenAt(QPoint(topic.center().x(), topic.bottom() - 5)), QString("Frame2"));
+
+        // The arrow keys and the mouse switch the panel as well; no selection changes nothing.
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        lstOptions()->setFocus();
+        QTest::keyClick(lstOptions(), Qt::Key_Down);
+        QCOMPARE(frontPanel(), QString("Frame3"));
+        QTest::keyClick(lstOptions(), Qt::Key_Up);
+        QTest::keyClick(lstOptions(), Qt::Key_Up);
+        QCOMPARE(frontPanel(), QString("Frame1"));
+        const QRect update = lstOptions()->visualItemRect(lstOptions()->item(9));
+        QTest::mouseClick(lstOptions()->viewport(), Qt::LeftButton, {}, update.center());
+        QCOMPARE(frontPanel(), QString("Frame10"));
+        lstOptions()->setCurrentRow(-1);
+        QCOMPARE(frontPanel(), QString("Frame10"));
+        QCOMPARE(mod_All::SelectedSign, QString("Aries"));
+    }
+
+    void choosingASignRewritesTheWindow_data()
+    {
+        QTest::addColumn<QString>("sign");
+        QTest::addColumn<int>("picture");
+        QTest::newRow("Scorpio") << "Scorpio" << 10;
+        QTest::newRow("Aquarius") << "Aquarius" << 1;
+        QTest::newRow("Virgo") << "Virgo" << 12;
+        QTest::newRow("Sagittarius") << "Sagittarius" << 9;
+    }
+    void choosingASignRewritesTheWindow()
+    {
+        QFETCH(QString, sign);
+        QFETCH(int, picture);
+        lstOptions()->setCurrentRow(7);
+        cboSign()->setCurrentIndex(cboSign()->findText(sign));
+        verifyShowsSign(sign);
+        QCOMPARE(pictures.requested.last(), picture);
+        QCOMPARE(pictureShown(), picture);
+        QCOMPARE(lstOptions()->currentRow(), 7);
+        QCOMPARE(frontPanel(), QString("Frame8"));
+
+        // The auto-sized labels fit the new names; the links wrap inside their rectangles.
+        for (const char* name : {"lblMother", "lblFather", "lblChild", "lblZodiacSignName"}) {
+            QWidget* label = control(name);
+            QVERIFY2(label->width() >= label->sizeHint().width(), name);
+        }
+        QCOMPARE(control("lblDaily")->size(), platform::twipsRect(240, 2640, 2175, 375).size());
+    }
+
+    void choosingTheShownSignAgainRunsTheWholeChoice()
+    {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        pickSign("Capricorn");
+        verifyShowsSign("Capricorn");
+        const int asked = pictures.requested.size();
+
+        modCapricorn::Record.ZodiacSymbol = "tampered";
+        platform::SetTextOf(control("txtFamous"), "tampered");
+        pickSign("Capricorn");
+        QCOMPARE(modCapricorn::Record.ZodiacSymbol, QString("Goat"));
+        verifyShowsSign("Capricorn");
+        QCOMPARE(pictures.requested.size(), asked + 1);
+        QCOMPARE(pictureShown(), 4);
+    }
+
+    void aPictureThatCannotBeTakenIsSkipped()
+    {
+        pictures.unavailable = {7};
+        cboSign()->setCurrentIndex(cboSign()->findText("Libra"));
+        QCOMPARE(pictures.requested.last(), 7);
+        QCOMPARE(pictureShown(), 2); // Aries' picture stays
+        verifyShowsSign("Libra");    // every later step ran
+    }
+
+    void aChoiceThatNamesNoSignChangesNothingElse()
+    {
+        lstOptions()->setCurrentRow(4);
+        const int asked = pictures.requested.size();
+        QStringList before;
+        for (const QString& box : FieldBoxes)
+            before.append(boxText(box));
+
+        cboSign()->setCurrentIndex(-1);
+        QCOMPARE(mod_All::SelectedSign, QString());
+        QCOMPARE(pictures.requested.size(), asked);
+        QCOMPARE(pictureShown(), 2);
+        QCOMPARE(caption("lblZodiacSignName"), QString("Aries"));
+        QCOMPARE(title("Frame21"), QString("Daily Aries Horoscope"));
+        QCOMPARE(lstOptions()->item(7)->text(), QString("Aries As Family"));
+        QCOMPARE(frontPanel(), QString("Frame5"));
+        QStringList after;
+        for (const QString& box : FieldBoxes)
+            after.append(boxText(box));
+        QCOMPARE(after, before);
+    }
+
+    void textBoxesAreReadOnly()
+    {
+        for (const QString& name : FieldBoxes) {
+            QWidget* box = control(name);
+            if (auto* line = qobject_cast<QLineEdit*>(box))
+                QVERIFY2(line->isReadOnly(), qPrintable(name));
+            else
+                QVERIFY2(qobject_cast<QPlainTextEdit*>(box)->isReadOnly(), qPrintable(name));
+        }
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QWidget* famous = control("txtFamous");
+        famous->setFocus();
+        QTest::keyClicks(famous, "typed");
+        QCOMPARE(boxText("txtFamous"), modAries::Record.Famous);
+    }
+
+    void tabVisitsTheControlsInTheirOrder()
+    {
+        const QStringList order = {
+            "txtExaltationPlanet", "txtDetrimentPlanet", "txtDomicilePlanet", "txtLuckyMetals",
+            "txtLuckyGemstones", "txtLuckyDay", "txtLuckyNumbers", "txtLuckyColors",
+            "txtBirthstone", "txtGeneralTraits", "txtPositiveTraits", "txtNegativeTraits",
+            "txtFriendshipTraits", "txtCompatibilityTraits", "txtMother", "txtFather", "txtChild",
+            "txtCommonProfessions", "txtHealthConcerns", "txtFinancialHabits", "txtFashionStyle",
+            "txtTravel", "txtFamous", "lstOptions", "picZodiac", "txtZodiacQuality",
+            "txtZodiacSymbol", "txtZodiacElement", "txtBirthDates", "txtLoveAndRomance",
+            "cmdSave", "cboSign", "txtExaltationPlanet"};
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QStringList visited = {QApplication::focusWidget()->objectName()};
+        for (int i = 1; i < order.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited.append(QApplication::focusWidget()->objectName());
+        }
+        QCOMPARE(visited, order);
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

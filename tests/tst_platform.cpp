@@ -1,0 +1,193 @@
+// The platform layer's controls and windows behave as the program's windows expect.
+
+#include "platform/Controls.h"
+#include "platform/Form.h"
+#include "platform/Text.h"
+#include "platform/Twips.h"
+
+#include <QAbstractItemView>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+// Picks entry `index` in the open list of a drop-down, as a user does with the keyboard.
+void pickInPopup(QComboBox* combo, int index)
+{
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    QTRY_VERIFY(view->isVisible());
+    view->setCurrentIndex(view->model()->index(index, 0));
+    QTest::keyClick(view, Qt::Key_Return);
+    QTRY_VERIFY(!view->isVisible());
+}
+
+class RecordingForm : public platform::Form
+{
+public:
+    int loads = 0;
+    int unloads = 0;
+    bool refuse = false;
+
+protected:
+    void Form_Load() override { ++loads; }
+    void Form_Unload(int& Cancel) override
+    {
+        ++unloads;
+        if (refuse)
+            Cancel = 1;
+    }
+};
+
+} // namespace
+
+class TestPlatform : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void twipsFollowTheScreenResolution()
+    {
+        const double dpi = QGuiApplication::primaryScreen()->logicalDotsPerInch();
+        QCOMPARE(platform::twips(1440), qRound(dpi));
+        QCOMPARE(platform::twipsRect(2520, 2700, 6000, 3705),
+                 QRect(qRound(2520 * dpi / 1440), qRound(2700 * dpi / 1440),
+                       qRound(6000 * dpi / 1440), qRound(3705 * dpi / 1440)));
+        if (qFuzzyCompare(dpi, 96.0))
+            QCOMPARE(platform::twips(15), 1);
+    }
+
+    void trimRemovesBlanksOnly()
+    {
+        QCOMPARE(platform::Trim("  Leo  "), QString("Leo"));
+        QCOMPARE(platform::Trim("\tLeo\r\n"), QString("\tLeo\r\n"));
+        QCOMPARE(platform::Trim(" Your Message\r\n "), QString("Your Message\r\n"));
+        QCOMPARE(platform::Trim("   "), QString());
+        QCOMPARE(platform::Trim(""), QString());
+        QCOMPARE(platform::Trim("a  b"), QString("a  b"));
+    }
+
+    void labelCaptionsShowAccessKeysAsButtonsDo()
+    {
+        QWidget parent;
+        platform::Label label(&parent, "lblTest");
+        label.setCaption("Put your site's name &&  link here. &Save");
+        QCOMPARE(label.caption(), QString("Put your site's name &&  link here. &Save"));
+        QCOMPARE(label.text(), QString("Put your site's name &  link here. Save"));
+        QCOMPARE(label.objectName(), QString("lblTest"));
+
+        label.setCaption("The Sagittarius Mother");
+        QVERIFY(label.width() >= label.sizeHint().width()); // an auto-sized label fits its text
+    }
+
+    void linkLabelClicksOnARelease()
+    {
+        QWidget parent;
+        platform::LinkLabel link(&parent, "lblLink");
+        link.placeAt(0, 0, 1500, 300);
+        QCOMPARE(link.cursor().shape(), Qt::PointingHandCursor);
+        QSignalSpy clicks(&link, &platform::LinkLabel::Click);
+        QTest::mouseClick(&link, Qt::LeftButton);
+        QCOMPARE(clicks.count(), 1);
+        QTest::mouseClick(&link, Qt::RightButton);
+        QCOMPARE(clicks.count(), 1);
+    }
+
+    // A choice in the drop-down runs Click exactly once, whether made from code or by the user,
+    // and also when the user chooses the entry that is already shown.
+    void comboBoxClicksOncePerChoice()
+    {
+        QWidget window;
+        auto* combo = new platform::ComboBox(&window, "cboTest");
+        QSignalSpy clicks(combo, &platform::ComboBox::Click);
+        for (const char* name : {"Aries", "Taurus", "Gemini"})
+            combo->AddItem(name);
+        QCOMPARE(combo->currentIndex(), -1); // filling a list selects nothing
+        QCOMPARE(clicks.count(), 0);
+
+        combo->setCurrentIndex(0);
+        QCOMPARE(clicks.count(), 1);
+        combo->setCurrentIndex(0);
+        QCOMPARE(clicks.count(), 1); // nothing chosen
+
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        pickInPopup(combo, 0); // the entry shown, right after a choice from code
+        QCOMPARE(clicks.count(), 2);
+        pickInPopup(combo, 2);
+        QCOMPARE(clicks.count(), 3);
+        QCOMPARE(combo->currentText(), QString("Gemini"));
+        pickInPopup(combo, 2);
+        QCOMPARE(clicks.count(), 4);
+
+        combo->setFocus();
+        QTest::keyClick(combo, Qt::Key_Up);
+        QCOMPARE(combo->currentText(), QString("Taurus"));
+        QCOMPARE(clicks.count(), 5);
+
+        combo->setCurrentIndex(-1);
+        QCOMPARE(clicks.count(), 6);
+        QCOMPARE(combo->currentText(), QString());
+    }
+
+    void textBoxesKeepCrLfBreaks()
+    {
+        QWidget parent;
+        QWidget* multi = platform::TextBox(&parent, "txtMulti", platform::TextBoxKind::MultiLine, true, true);
+        platform::SetTextOf(multi, "One.\r\n\r\nTwo.");
+        QCOMPARE(platform::TextOf(multi), QString("One.\r\n\r\nTwo."));
+        QCOMPARE(qobject_cast<QPlainTextEdit*>(multi)->document()->blockCount(), 3);
+        QVERIFY(qobject_cast<QPlainTextEdit*>(multi)->isReadOnly());
+
+        QWidget* single = platform::TextBox(&parent, "txtSingle", platform::TextBoxKind::SingleLine, true, true);
+        platform::SetTextOf(single, "Saturn (or Uranus)");
+        QCOMPARE(platform::TextOf(single), QString("Saturn (or Uranus)"));
+    }
+
+    void formsLoadAndUnloadOnce()
+    {
+        auto* form = new RecordingForm;
+        QPointer<RecordingForm> alive(form);
+        QVERIFY(platform::Forms::Loaded().contains(form));
+        form->Load();
+        QCOMPARE(form->loads, 1);
+        form->setClientSize(7080, 3870);
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+        QCOMPARE(form->minimumSize(), form->maximumSize()); // the user cannot resize it
+        QVERIFY(!(form->windowFlags() & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!(form->windowFlags() & Qt::WindowMaximizeButtonHint));
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY((form->frameGeometry().center() - screen.center()).manhattanLength() <= 2);
+
+        form->refuse = true;
+        QVERIFY(!form->close());
+        QCOMPARE(form->unloads, 1);
+        QVERIFY(platform::Forms::Loaded().contains(form));
+
+        form->refuse = false;
+        QVERIFY(form->close());
+        QCOMPARE(form->unloads, 2);
+        QVERIFY(!platform::Forms::Loaded().contains(form));
+        QVERIFY(form->Unload()); // already unloading: the handler does not run again
+        QCOMPARE(form->unloads, 2);
+        QTRY_VERIFY(alive.isNull());
+    }
+
+    void formIsMadeAgainAfterItWasUnloaded()
+    {
+        RecordingForm& first = platform::form<RecordingForm>();
+        QCOMPARE(first.loads, 1);
+        QCOMPARE(&platform::form<RecordingForm>(), &first);
+        first.Unload();
+        RecordingForm& second = platform::form<RecordingForm>();
+        QVERIFY(&second != &first);
+        QCOMPARE(second.loads, 1);
+        QCOMPARE(second.unloads, 0);
+        second.Unload();
+    }
+};
+
+QTEST_MAIN(TestPlatform)
+#include "tst_platform.moc"
