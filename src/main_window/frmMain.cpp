@@ -30,6 +30,10 @@ const char* const TopicEntries[16] = {
     "Famous Personalities", "Update",
 };
 const int FamilyEntry = 7;
+// All sixteen panels lie on one rectangle, below the second row of attributes (which ends at
+// 3060) and above the offer strip (which starts at 6885), so that no panel hides the symbol and
+// the birth dates, and none shows through behind another.
+const int PanelTop = 3180;
 const int UpdateEntry = 15;
 
 // Panels that hold one text box: the box of each, by entry.
@@ -255,8 +259,7 @@ void frmMain::createTopicPanels()
                                                      : QString::fromLatin1(TopicEntries[entry]);
         QGroupBox* panel = Panel(client(), QStringLiteral("Frame%1").arg(entry + 1), caption);
         panel->setFont(Verdana(8.25, true));
-        // The "Update" panel lies 480 twips lower than the fifteen topic panels.
-        Place(panel, 2520, entry == UpdateEntry ? 3180 : 2700, 6000, 3705);
+        Place(panel, 2520, PanelTop, 6000, 3705);
         Frame.append(panel);
     }
 
