@@ -2,10 +2,14 @@
 
 #include "platform/Controls.h"
 #include "platform/Form.h"
+#include "platform/MsgBox.h"
+#include "platform/Runtime.h"
 #include "platform/Text.h"
 #include "platform/Twips.h"
 
 #include <QAbstractItemView>
+#include <QMessageBox>
+#include <QTimer>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QtTest>
@@ -39,6 +43,32 @@ protected:
             Cancel = 1;
     }
 };
+
+// What a message box showed, read while it was open; it is then closed with `answer`.
+struct SeenBox
+{
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+    QWidget* parent = nullptr;
+};
+
+int answerBox(const QString& prompt, int style, QMessageBox::StandardButton answer, SeenBox& seen)
+{
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        poll.stop();
+        seen = {box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
+                box->standardButton(box->defaultButton()), box->parentWidget()};
+        box->button(answer)->click();
+    });
+    poll.start(10);
+    return platform::MsgBox::real().Ask(prompt, style);
+}
 
 } // namespace
 
@@ -129,6 +159,41 @@ private slots:
         combo->setCurrentIndex(-1);
         QCOMPARE(clicks.count(), 6);
         QCOMPARE(combo->currentText(), QString());
+    }
+
+    void messageBoxesFollowTheirStyle()
+    {
+        QWidget front;
+        front.setWindowFlag(Qt::WindowStaysOnTopHint);
+        front.show();
+        QVERIFY(QTest::qWaitForWindowActive(&front));
+
+        SeenBox seen;
+        QCOMPARE(answerBox("There maybe an update\rDo you want to check?", 68, QMessageBox::No, seen),
+                 int(platform::MsgBox::vbNo));
+        QCOMPARE(seen.title, QString("Zelphine"));
+        QCOMPARE(seen.text, QString("There maybe an update\nDo you want to check?"));
+        QCOMPARE(seen.icon, QMessageBox::Information);
+        QCOMPARE(seen.buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(seen.defaultButton, QMessageBox::Yes);
+        QCOMPARE(seen.parent, &front); // never beneath the window in front
+
+        QCOMPARE(answerBox("x", 68, QMessageBox::Yes, seen), int(platform::MsgBox::vbYes));
+        QCOMPARE(answerBox("Please Enter Your Name", 16, QMessageBox::Ok, seen), int(platform::MsgBox::vbOK));
+        QCOMPARE(seen.icon, QMessageBox::Critical);
+        QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(answerBox("Application is already running", 64, QMessageBox::Ok, seen), int(platform::MsgBox::vbOK));
+        QCOMPARE(seen.icon, QMessageBox::Information);
+    }
+
+    void dateDifferenceCountsCalendarDays()
+    {
+        const QDateTime lateFirst(QDate(2026, 3, 1), QTime(23, 59));
+        QCOMPARE(platform::DateDiffDays(lateFirst, QDateTime(QDate(2026, 3, 16), QTime(0, 1))), 15);
+        QCOMPARE(platform::DateDiffDays(QDateTime(QDate(2026, 3, 16), QTime(0, 1)), lateFirst), -15);
+        QCOMPARE(platform::DateDiffDays(lateFirst, lateFirst.addSecs(60)), 1);
+        QCOMPARE(platform::DateDiffDays(QDateTime(QDate(2026, 12, 31), QTime(12, 0)),
+                                        QDateTime(QDate(2027, 1, 1), QTime(11, 0))), 1);
     }
 
     void textBoxesKeepCrLfBreaks()

@@ -1,6 +1,7 @@
 #include "main_window/frmMain.h"
 
 #include "app/mod_All.h"
+#include "app/mod_Help.h"
 #include "app/site.h"
 #include "platform/Text.h"
 #include "signs/zodiac.h"
@@ -346,6 +347,13 @@ void frmMain::Form_Load()
     ShowPicture(2);
     lstOptions->setCurrentRow(0);
     cboSign->setCurrentIndex(0);
+}
+
+void frmMain::Form_Unload(int& Cancel)
+{
+    Q_UNUSED(Cancel);
+    // Closing the main window ends the program.
+    mod_Help::CloseAllAndEnd();
 }
 
 void frmMain::lstOptions_Click()

@@ -18,8 +18,13 @@ public:
     void cboSign_Click();
     void lstOptions_Click();
 
+    // The two offers, stacked on one rectangle; start-up brings one of them to the front.
+    platform::LinkLabel* lblCobrand = nullptr;
+    platform::LinkLabel* lblFullBrand = nullptr;
+
 protected:
     void Form_Load() override;
+    void Form_Unload(int& Cancel) override;
 
 private:
     void createControls();
@@ -44,6 +49,4 @@ private:
     platform::LinkLabel* lblForum = nullptr;
     platform::LinkLabel* lblAstrology = nullptr;
     platform::LinkLabel* lblDaily = nullptr;
-    platform::LinkLabel* lblCobrand = nullptr;
-    platform::LinkLabel* lblFullBrand = nullptr;
 };

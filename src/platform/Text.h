@@ -9,3 +9,12 @@ namespace platform {
 QString Trim(const QString& text);
 
 } // namespace platform
+
+namespace platform {
+
+// The single-byte code page (Windows-1252) of texts that leave the program as bytes: the code of
+// a character, '?' for one the code page lacks; and the character of a code.
+int AnsiCode(QChar character);
+QChar AnsiChar(int code);
+
+} // namespace platform

@@ -1,7 +1,8 @@
 // Zelphine: a desktop reference of the twelve sun signs.
 
-#include "main_window/frmMain.h"
 #include "platform/Display.h"
+#include "platform/Form.h"
+#include "startup/frmStartup.h"
 
 #include <QApplication>
 
@@ -12,8 +13,10 @@ int main(int argc, char* argv[])
         return 1;
     }
     QApplication application(argc, argv);
-    application.setApplicationName(QStringLiteral("Zelphine"));
+    // The program ends only when it is ended, never because no window is visible: the hidden
+    // start-up window keeps it running.
+    application.setQuitOnLastWindowClosed(false);
 
-    platform::form<frmMain>().show();
+    platform::form<frmStartup>();
     return application.exec();
 }

@@ -33,4 +33,22 @@ int ImageList::NumberShown(const QPixmap& shown)
     return 0;
 }
 
+QStringList Shell::files() const
+{
+    QStringList opened;
+    for (const Call& call : calls)
+        opened.append(call.file);
+    return opened;
+}
+
+int MsgBox::Ask(const QString& prompt, int style)
+{
+    shown.append({prompt, style});
+    if (whileShown)
+        whileShown();
+    if (!answers.isEmpty())
+        return answers.dequeue();
+    return (style & 7) == vbYesNo ? vbYes : vbOK;
+}
+
 } // namespace doubles

@@ -4,10 +4,19 @@
 // and give scripted answers.
 
 #include "platform/ImageList.h"
+#include "platform/MsgBox.h"
+#include "platform/Runtime.h"
+#include "platform/SettingsStore.h"
+#include "platform/Shell.h"
 
 #include <QColor>
 #include <QImage>
 #include <QList>
+#include <QMap>
+#include <QPointer>
+#include <QQueue>
+#include <QWidget>
+#include <functional>
 
 namespace doubles {
 
@@ -35,6 +44,97 @@ public:
 
     mutable QList<int> requested;
     QList<int> unavailable;
+};
+
+// Records every shell call.
+class Shell : public platform::Shell
+{
+public:
+    struct Call
+    {
+        QPointer<QWidget> owner;
+        bool hadOwner;
+        QString verb;
+        QString file;
+        std::optional<QString> parameters;
+        std::optional<QString> directory;
+        int showCommand;
+    };
+
+    void ShellExecute(QWidget* owner, const QString& verb, const QString& file,
+                      const std::optional<QString>& parameters,
+                      const std::optional<QString>& directory, int showCommand) override
+    {
+        calls.append({owner, owner != nullptr, verb, file, parameters, directory, showCommand});
+        if (whenCalled)
+            whenCalled();
+    }
+    QStringList files() const;
+
+    QList<Call> calls;
+    std::function<void()> whenCalled;
+};
+
+// Records every box and answers from a script; with the script used up it answers OK (or Yes).
+class MsgBox : public platform::MsgBox
+{
+public:
+    struct Box
+    {
+        QString prompt;
+        int style;
+    };
+
+    int Ask(const QString& prompt, int style) override;
+
+    QList<Box> shown;
+    QQueue<int> answers;
+    std::function<void()> whileShown; // runs while a box is open, as a user could act then
+};
+
+// Settings kept in memory; writes can be made to fail.
+class SettingsStore : public platform::SettingsStore
+{
+public:
+    QString GetSetting(const QString& appName, const QString& section, const QString& key) override
+    {
+        ++reads;
+        return values.value(appName + "/" + section + "/" + key);
+    }
+    bool SaveSetting(const QString& appName, const QString& section, const QString& key,
+                     const QString& value) override
+    {
+        ++writes;
+        if (failWrites)
+            return false;
+        values.insert(appName + "/" + section + "/" + key, value);
+        return true;
+    }
+
+    QMap<QString, QString> values;
+    int reads = 0;
+    int writes = 0;
+    bool failWrites = false;
+};
+
+// A clock set by hand, random values from a script, and an end that is recorded.
+class Runtime : public platform::Runtime
+{
+public:
+    QString EXEName() override { return exeName; }
+    bool PrevInstance() override { return otherInstance; }
+    void Randomize() override { ++seeded; }
+    float Rnd() override { return randoms.isEmpty() ? 0.0f : randoms.dequeue(); }
+    QDateTime Now() override { return now; }
+    void End() override { ++ends; }
+    bool HasEnded() override { return ends > 0; }
+
+    QString exeName = "zelphine";
+    bool otherInstance = false;
+    int seeded = 0;
+    QQueue<float> randoms;
+    QDateTime now = QDateTime(QDate(2026, 12, 6), QTime(10, 30, 0));
+    int ends = 0;
 };
 
 } // namespace doubles
