@@ -466,8 +466,10 @@ def child(x, mirrored):
         fill("M4,158 H15 L14,202 H5 Z"),
         ellipse(-11, 203, 8, 4),
         ellipse(11, 203, 8, 4),
-        fill("M-16,80 C-24,80 -28,86 -29,94 L-34,162 H34 L29,94 C28,86 24,80 16,80 Z"),
-        stroke("M-30,122 H30", 3, CREAM, 'opacity="0.8"'),
+        fill("M-14,80 C-22,80 -27,86 -27,94 L-23,120 L-36,162 C-12,168 12,168 36,162 L23,120"
+             " L27,94 C27,86 22,80 14,80 Z"),
+        stroke("M-23,120 H23", 3, CREAM, 'opacity="0.8"'),
+        stroke("M-8,132 L-14,160 M8,132 L14,160", 1.8, CREAM, 'opacity="0.4"'),
         fill("M-5,66 H5 V82 H-5 Z"),
         circle(0, 56, 17),
         stroke("M-12,46 C-6,40 6,40 12,46", 2.4, CREAM, 'opacity="0.7"'),
@@ -510,8 +512,8 @@ def virgo():
                'opacity="0.4"'),
         fill("M92,60 H102 V76 H92 Z"),
         # head in profile, looking left
-        circle(97, 48, 15),
-        fill("M84,44 L76,54 L84,56 Z"),
+        fill("M104,33 C94,31 86,36 84,44 L80,51 L84,53 C84,56 83,58 85,60 C86,62 88,63 91,63"
+             " L92,66 H104 C110,62 113,55 112,47 C111,39 108,35 104,33 Z"),
         stroke("M90,36 C98,32 108,34 112,42", 2.2, CREAM, 'opacity="0.6"'),
     ]
     # the sheaf held in the crook of her arm
@@ -614,7 +616,7 @@ FIGURES = {
     "Capricorn": (capricorn, 1.0, 8),
     "Gemini": (gemini, 1.0, 0),
     "Leo": (leo, 1.05, 7),
-    "Libra": (libra, 1.0, 3),
+    "Libra": (libra, 0.93, 3),
     "Pisces": (pisces, 1.0, 0),
     "Sagittarius": (sagittarius, 1.0, 2),
     "Scorpio": (scorpio, 1.0, 4),
