@@ -101,12 +101,12 @@ def star(cx, cy, size, colour=CREAM, opacity=0.9):
     return f'<path d="{points_path(pts)}" fill="{colour}" opacity="{opacity}"/>'
 
 
-def ellipse(cx, cy, rx, ry, fill=INK, extra=""):
-    return f'<ellipse cx="{fmt(cx)}" cy="{fmt(cy)}" rx="{fmt(rx)}" ry="{fmt(ry)}" fill="{fill}" {extra}/>'
+def ellipse(cx, cy, rx, ry, colour=INK, extra=""):
+    return f'<ellipse cx="{fmt(cx)}" cy="{fmt(cy)}" rx="{fmt(rx)}" ry="{fmt(ry)}" fill="{colour}" {extra}/>'
 
 
-def circle(cx, cy, r, fill=INK, extra=""):
-    return f'<circle cx="{fmt(cx)}" cy="{fmt(cy)}" r="{fmt(r)}" fill="{fill}" {extra}/>'
+def circle(cx, cy, r, colour=INK, extra=""):
+    return f'<circle cx="{fmt(cx)}" cy="{fmt(cy)}" r="{fmt(r)}" fill="{colour}" {extra}/>'
 
 
 def stroke(d, width, colour=INK, extra=""):
@@ -136,32 +136,18 @@ def scalloped_ellipse(cx, cy, rx, ry, bumps, depth):
     return d + " Z"
 
 
-def spiral_band(cx, cy, r_outer, r_inner, turns, start_angle, width_outer, width_inner,
-                clockwise=True):
+def spiral_band(cx, cy, r_outer, r_inner, turns, start_angle, width_outer, width_inner):
     """A curl that narrows as it winds inwards, as a ram's horn does."""
     steps = 90
     outer, inner = [], []
-    sign = 1 if clockwise else -1
     for i in range(steps + 1):
         t = i / steps
-        a = start_angle + sign * 2 * math.pi * turns * t
+        a = start_angle + 2 * math.pi * turns * t
         r = r_outer + (r_inner - r_outer) * t
         w = width_outer + (width_inner - width_outer) * t
         outer.append((cx + (r + w / 2) * math.cos(a), cy + (r + w / 2) * math.sin(a)))
         inner.append((cx + (r - w / 2) * math.cos(a), cy + (r - w / 2) * math.sin(a)))
     return points_path(outer + inner[::-1])
-
-
-def spiral_line(cx, cy, r_outer, r_inner, turns, start_angle, clockwise=True):
-    steps = 90
-    sign = 1 if clockwise else -1
-    pts = []
-    for i in range(steps + 1):
-        t = i / steps
-        a = start_angle + sign * 2 * math.pi * turns * t
-        r = r_outer + (r_inner - r_outer) * t
-        pts.append((cx + r * math.cos(a), cy + r * math.sin(a)))
-    return points_path(pts, closed=False)
 
 
 # ---------------------------------------------------------------------------------------------
