@@ -1,5 +1,6 @@
 #include "platform/Form.h"
 
+#include "platform/Icons.h"
 #include "platform/Twips.h"
 
 #include <QCloseEvent>
@@ -25,6 +26,7 @@ Form::Form(QWidget* parent)
 {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowIcon(ApplicationIcon());
     setCentralWidget(m_client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     loadedForms().append(this);

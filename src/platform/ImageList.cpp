@@ -1,14 +1,13 @@
 #include "platform/ImageList.h"
 
-#include <QFile>
-#include <QImageReader>
+#include "platform/Icons.h"
 
 namespace platform {
 
 namespace {
 
-// The sign pictures live in the program's resources as ":/pictures/<n>", drawn at any size and
-// rendered to the list's size on the way out.
+// The sign pictures live in the program's resources as ":/pictures/<n>", drawn as vectors and
+// rendered at the list's size on the way out.
 class ResourceImageList : public ImageList
 {
 public:
@@ -19,12 +18,8 @@ public:
     {
         if (index < 1 || index > Count())
             return QPixmap();
-        const QString path = QStringLiteral(":/pictures/%1").arg(index);
-        if (!QFile::exists(path))
-            return QPixmap();
-        QImageReader reader(path);
-        reader.setScaledSize(ImageSize());
-        return QPixmap::fromImage(reader.read());
+        const QImage picture = RenderedSvg(QStringLiteral(":/pictures/%1").arg(index), ImageSize());
+        return picture.isNull() ? QPixmap() : QPixmap::fromImage(picture);
     }
 };
 

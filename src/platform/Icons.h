@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+
+namespace platform {
+
+// The vector picture at `path` (a file or a resource), drawn to fill an image of `size`; a null
+// image when there is no such picture or it cannot be drawn.
+QImage RenderedSvg(const QString& path, QSize size);
+
+// The program's icon, the zodiac wheel around the sun, in the sizes desktops ask for: 16, 32,
+// 48, 64, 128 and 256 pixels. Every window carries it.
+QIcon ApplicationIcon();
+
+// The icon drawn at exactly `size` x `size` pixels, as a picture box shows it.
+QPixmap ApplicationIconPixmap(int size = 32);
+
+} // namespace platform
