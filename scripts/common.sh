@@ -29,9 +29,9 @@ install_missing() {
         && as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-# build DIR BUILD_TYPE [cmake options...]
+# build DIR BUILD_TYPE TARGET [cmake options...]   (TARGET "all" builds everything)
 build() {
-    local dir=$1 type=$2
-    shift 2
-    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="$type" "$@" && cmake --build "$dir"
+    local dir=$1 type=$2 target=$3
+    shift 3
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="$type" "$@" && cmake --build "$dir" --target "$target"
 }
