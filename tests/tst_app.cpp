@@ -43,41 +43,22 @@ class TestApp : public QObject
     Q_OBJECT
 
 private:
-    doubles::Shell shell;
-    doubles::MsgBox boxes;
-    doubles::SettingsStore store;
-    doubles::Runtime runtime;
-    std::unique_ptr<doubles::Installed<platform::Shell>> shellInstalled;
-    std::unique_ptr<doubles::Installed<platform::MsgBox>> boxesInstalled;
-    std::unique_ptr<doubles::Installed<platform::SettingsStore>> storeInstalled;
-    std::unique_ptr<doubles::Installed<platform::Runtime>> runtimeInstalled;
+    std::unique_ptr<doubles::Surroundings> out;
 
     QString storedKey() const { return "zelphine/Settings/" + EncodeSetting("Duration"); }
-    void storeDate(const QDateTime& moment) { store.values[storedKey()] = EncodeSetting(platform::DateTimeText(moment)); }
-    QDateTime storedDate() const { return platform::ReadDateTime(DecodeSetting(store.values.value(storedKey()))).value_or(QDateTime()); }
+    void storeDate(const QDateTime& moment) { out->store.values[storedKey()] = EncodeSetting(platform::DateTimeText(moment)); }
+    QDateTime storedDate() const { return platform::ReadDateTime(DecodeSetting(out->store.values.value(storedKey()))).value_or(QDateTime()); }
 
 private slots:
     void init()
     {
-        shell = {};
-        boxes.shown.clear();
-        boxes.answers.clear();
-        boxes.whileShown = nullptr;
-        store = {};
-        runtime = {};
-        shellInstalled = std::make_unique<doubles::Installed<platform::Shell>>(&shell);
-        boxesInstalled = std::make_unique<doubles::Installed<platform::MsgBox>>(&boxes);
-        storeInstalled = std::make_unique<doubles::Installed<platform::SettingsStore>>(&store);
-        runtimeInstalled = std::make_unique<doubles::Installed<platform::Runtime>>(&runtime);
+        out = std::make_unique<doubles::Surroundings>();
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
 
     void cleanup()
     {
-        shellInstalled.reset();
-        boxesInstalled.reset();
-        storeInstalled.reset();
-        runtimeInstalled.reset();
+        out.reset();
         QLocale::setDefault(QLocale::system());
     }
 
@@ -93,19 +74,19 @@ private slots:
         GoToHomePage();
         const QString web = "http://" + site::WebHost;
         const QString help = "http://" + site::HelpHost;
-        QCOMPARE(shell.files(), QStringList({web + "/tessalysoftwares", help + "/donate.html",
+        QCOMPARE(out->shell.files(), QStringList({web + "/tessalysoftwares", help + "/donate.html",
                                              web + "/zelphine/zelphine-help.html", help + "/fully-branded.html",
                                              help + "/co-brand.html", web, web + "/zelphine/download-zelphine.html",
                                              web}));
         QCOMPARE(web, QString("http://www.tessalyboard.com")); // the home page ends with the host
-        for (const doubles::Shell::Call& call : shell.calls) {
+        for (const doubles::Shell::Call& call : out->shell.calls) {
             QVERIFY(!call.hadOwner);
             QCOMPARE(call.verb, QString("Open"));
             QVERIFY(!call.parameters.has_value());
             QCOMPARE(call.directory, std::optional<QString>("C:\\"));
             QCOMPARE(call.showCommand, int(platform::Shell::SW_SHOWNORMAL));
         }
-        QVERIFY(boxes.shown.isEmpty());
+        QVERIFY(out->boxes.shown.isEmpty());
     }
 
     void encodingShiftsEachCharacterAndDropsWhatLeavesTheCodePage()
@@ -156,17 +137,17 @@ private slots:
     void firstStartStoresTheDateAndAsksNothing()
     {
         UpdateReminder();
-        QVERIFY(boxes.shown.isEmpty());
-        QCOMPARE(store.writes, 1);
-        QCOMPARE(storedDate(), runtime.now);
-        QVERIFY(shell.calls.isEmpty());
+        QVERIFY(out->boxes.shown.isEmpty());
+        QCOMPARE(out->store.writes, 1);
+        QCOMPARE(storedDate(), out->runtime.now);
+        QVERIFY(out->shell.calls.isEmpty());
 
         // A value that decodes to nothing counts as no value.
-        store.values[storedKey()] = QString(QChar(1)) + QChar(2);
+        out->store.values[storedKey()] = QString(QChar(1)) + QChar(2);
         UpdateReminder();
-        QVERIFY(boxes.shown.isEmpty());
-        QCOMPARE(store.writes, 2);
-        QCOMPARE(storedDate(), runtime.now);
+        QVERIFY(out->boxes.shown.isEmpty());
+        QCOMPARE(out->store.writes, 2);
+        QCOMPARE(storedDate(), out->runtime.now);
     }
 
     // In a locale whose dates do not survive the code page, the reminder still works.
@@ -176,11 +157,11 @@ private slots:
         QFETCH(QString, locale);
         QLocale::setDefault(QLocale(locale));
         UpdateReminder();
-        QCOMPARE(storedDate(), runtime.now);
-        runtime.now = runtime.now.addDays(15);
+        QCOMPARE(storedDate(), out->runtime.now);
+        out->runtime.now = out->runtime.now.addDays(15);
         UpdateReminder();
-        QCOMPARE(boxes.shown.size(), 1);
-        QCOMPARE(storedDate(), runtime.now);
+        QCOMPARE(out->boxes.shown.size(), 1);
+        QCOMPARE(storedDate(), out->runtime.now);
     }
 
     void asksOnlyFromFifteenCalendarDaysAway_data()
@@ -205,62 +186,62 @@ private slots:
         QFETCH(QDateTime, now);
         QFETCH(bool, asks);
         storeDate(stored);
-        runtime.now = now;
-        boxes.answers.enqueue(platform::MsgBox::vbNo);
+        out->runtime.now = now;
+        out->boxes.answers.enqueue(platform::MsgBox::vbNo);
         UpdateReminder();
-        QCOMPARE(boxes.shown.size(), asks ? 1 : 0);
-        QCOMPARE(store.writes, asks ? 1 : 0);
+        QCOMPARE(out->boxes.shown.size(), asks ? 1 : 0);
+        QCOMPARE(out->store.writes, asks ? 1 : 0);
         QCOMPARE(storedDate(), asks ? now : stored);
-        QVERIFY(shell.calls.isEmpty()); // No opens nothing
+        QVERIFY(out->shell.calls.isEmpty()); // No opens nothing
         if (asks) {
-            QCOMPARE(boxes.shown[0].prompt, Prompt);
-            QCOMPARE(boxes.shown[0].style, 68);
+            QCOMPARE(out->boxes.shown[0].prompt, Prompt);
+            QCOMPARE(out->boxes.shown[0].style, 68);
         }
     }
 
     void theAnswerStoresTheMomentAfterItAndYesOpensTheDownloadPage()
     {
-        storeDate(runtime.now.addDays(-40));
-        const QDateTime answeredAt = runtime.now.addSecs(95);
-        boxes.whileShown = [&] { runtime.now = answeredAt; };
+        storeDate(out->runtime.now.addDays(-40));
+        const QDateTime answeredAt = out->runtime.now.addSecs(95);
+        out->boxes.whileShown = [&] { out->runtime.now = answeredAt; };
         QDateTime storedWhenOpened;
-        shell.whenCalled = [&] { storedWhenOpened = storedDate(); };
+        out->shell.whenCalled = [&] { storedWhenOpened = storedDate(); };
         UpdateReminder();
-        QCOMPARE(boxes.shown.size(), 1);
+        QCOMPARE(out->boxes.shown.size(), 1);
         QCOMPARE(storedDate(), answeredAt);
         QCOMPARE(storedWhenOpened, answeredAt); // stored before the page opens
-        QCOMPARE(shell.files(), QStringList({"http://" + site::WebHost + "/zelphine/download-zelphine.html"}));
+        QCOMPARE(out->shell.files(), QStringList({"http://" + site::WebHost + "/zelphine/download-zelphine.html"}));
 
         // Asked again only 15 days later.
-        runtime.now = answeredAt.addDays(14);
+        out->runtime.now = answeredAt.addDays(14);
         UpdateReminder();
-        QCOMPARE(boxes.shown.size(), 1);
+        QCOMPARE(out->boxes.shown.size(), 1);
     }
 
     void aFailedWriteOpensNothing()
     {
-        storeDate(runtime.now.addDays(-20));
-        store.failWrites = true;
+        storeDate(out->runtime.now.addDays(-20));
+        out->store.failWrites = true;
         UpdateReminder();
-        QCOMPARE(boxes.shown.size(), 1);
-        QVERIFY(shell.calls.isEmpty());
+        QCOMPARE(out->boxes.shown.size(), 1);
+        QVERIFY(out->shell.calls.isEmpty());
     }
 
     void aStoredValueThatIsNoDateEndsTheReminderSilently()
     {
-        store.values[storedKey()] = EncodeSetting("31.31.31 ab:cd");
+        out->store.values[storedKey()] = EncodeSetting("31.31.31 ab:cd");
         UpdateReminder();
-        QVERIFY(boxes.shown.isEmpty());
-        QCOMPARE(store.writes, 0);
-        QVERIFY(shell.calls.isEmpty());
+        QVERIFY(out->boxes.shown.isEmpty());
+        QCOMPARE(out->store.writes, 0);
+        QVERIFY(out->shell.calls.isEmpty());
 
         // A date written under other regional settings no longer reads either.
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        storeDate(runtime.now.addDays(-30));
+        storeDate(out->runtime.now.addDays(-30));
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         UpdateReminder();
-        QVERIFY(boxes.shown.isEmpty());
-        QCOMPARE(store.writes, 0);
+        QVERIFY(out->boxes.shown.isEmpty());
+        QCOMPARE(out->store.writes, 0);
     }
 
     void closeAllAndEndUnloadsEachWindowOnceThenEnds()
@@ -274,7 +255,7 @@ private slots:
         QCOMPARE(first->unloads, 1);
         QCOMPARE(plain->unloads, 1);
         QCOMPARE(last->unloads, 1);
-        QCOMPARE(runtime.ends, 1);
+        QCOMPARE(out->runtime.ends, 1);
         QVERIFY(platform::Forms::Loaded().isEmpty());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
@@ -286,7 +267,7 @@ private slots:
         CloseAllAndEnd();
         QCOMPARE(refusing->unloads, 1);
         QCOMPARE(plain->unloads, 1);
-        QCOMPARE(runtime.ends, 1);
+        QCOMPARE(out->runtime.ends, 1);
         QCOMPARE(platform::Forms::Loaded(), QList<platform::Form*>({refusing}));
         delete refusing;
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -299,7 +280,7 @@ private slots:
         QVERIFY(friendWindow->close());
         QCOMPARE(startup->unloads, 1);
         QCOMPARE(friendWindow->unloads, 1);
-        QCOMPARE(runtime.ends, 1);
+        QCOMPARE(out->runtime.ends, 1);
         QVERIFY(platform::Forms::Loaded().isEmpty());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }

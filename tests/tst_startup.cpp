@@ -38,48 +38,25 @@ class TestStartup : public QObject
     Q_OBJECT
 
 private:
-    doubles::Shell shell;
-    doubles::MsgBox boxes;
-    doubles::SettingsStore store;
-    doubles::Runtime runtime;
-    doubles::ImageList pictures;
-    std::unique_ptr<doubles::Installed<Shell>> shellInstalled;
-    std::unique_ptr<doubles::Installed<MsgBox>> boxesInstalled;
-    std::unique_ptr<doubles::Installed<SettingsStore>> storeInstalled;
-    std::unique_ptr<doubles::Installed<Runtime>> runtimeInstalled;
-    std::unique_ptr<doubles::Installed<ImageList>> picturesInstalled;
+    std::unique_ptr<doubles::Surroundings> out;
 
 private slots:
     void init()
     {
-        shell = {};
-        boxes.shown.clear();
-        boxes.answers.clear();
-        boxes.whileShown = nullptr;
-        store = {};
-        runtime = {};
-        shellInstalled = std::make_unique<doubles::Installed<Shell>>(&shell);
-        boxesInstalled = std::make_unique<doubles::Installed<MsgBox>>(&boxes);
-        storeInstalled = std::make_unique<doubles::Installed<SettingsStore>>(&store);
-        runtimeInstalled = std::make_unique<doubles::Installed<Runtime>>(&runtime);
-        picturesInstalled = std::make_unique<doubles::Installed<ImageList>>(&pictures);
+        out = std::make_unique<doubles::Surroundings>();
         QVERIFY(Forms::Loaded().isEmpty());
     }
 
     // Ends the program as its last window would, so that every test starts with none loaded.
     void cleanup()
     {
-        if (!runtime.HasEnded())
+        if (!out->runtime.HasEnded())
             mod_Help::CloseAllAndEnd();
-        runtime.ends = 1;
+        out->runtime.ends = 1;
         for (Form* form : Forms::Loaded())
             delete form;
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        shellInstalled.reset();
-        boxesInstalled.reset();
-        storeInstalled.reset();
-        runtimeInstalled.reset();
-        picturesInstalled.reset();
+        out.reset();
     }
 
     void firstStartShowsTheMainWindowAndHidesItself()
@@ -90,49 +67,49 @@ private slots:
         QVERIFY(main->isVisible());
         QVERIFY(!startup.isVisible());
         QVERIFY(Forms::Loaded().contains(&startup));
-        QCOMPARE(runtime.seeded, 1);
-        QVERIFY(boxes.shown.isEmpty());
-        QCOMPARE(store.writes, 1); // the first start is recorded
-        QCOMPARE(runtime.ends, 0);
+        QCOMPARE(out->runtime.seeded, 1);
+        QVERIFY(out->boxes.shown.isEmpty());
+        QCOMPARE(out->store.writes, 1); // the first start is recorded
+        QCOMPARE(out->runtime.ends, 0);
 
         // Closing the main window ends the program: both windows unload once.
         QVERIFY(main->close());
-        QCOMPARE(runtime.ends, 1);
+        QCOMPARE(out->runtime.ends, 1);
         QVERIFY(Forms::Loaded().isEmpty());
     }
 
     void theReminderAsksBeforeAnyWindowIsShown()
     {
-        store.values["zelphine/Settings/" + mod_Help::EncodeSetting("Duration")] =
-            mod_Help::EncodeSetting(DateTimeText(runtime.now.addDays(-15)));
+        out->store.values["zelphine/Settings/" + mod_Help::EncodeSetting("Duration")] =
+            mod_Help::EncodeSetting(DateTimeText(out->runtime.now.addDays(-15)));
         bool windowVisible = true;
         bool mainLoaded = true;
-        boxes.whileShown = [&] {
+        out->boxes.whileShown = [&] {
             windowVisible = false;
             for (QWidget* window : QApplication::topLevelWidgets())
                 windowVisible = windowVisible || window->isVisible();
             mainLoaded = loadedMainWindow() != nullptr;
         };
-        boxes.answers.enqueue(MsgBox::vbYes);
+        out->boxes.answers.enqueue(MsgBox::vbYes);
         form<frmStartup>();
-        QCOMPARE(boxes.shown.size(), 1);
+        QCOMPARE(out->boxes.shown.size(), 1);
         QVERIFY(!windowVisible);
         QVERIFY(!mainLoaded);
-        QCOMPARE(shell.calls.size(), 1); // the download page
+        QCOMPARE(out->shell.calls.size(), 1); // the download page
         QVERIFY(loadedMainWindow() && loadedMainWindow()->isVisible());
     }
 
     void aSecondInstanceShowsOnlyItsMessageAndEnds()
     {
-        runtime.otherInstance = true;
+        out->runtime.otherInstance = true;
         form<frmStartup>();
-        QCOMPARE(boxes.shown.size(), 1);
-        QCOMPARE(boxes.shown[0].prompt, QString("Application is already running"));
-        QCOMPARE(boxes.shown[0].style, int(MsgBox::vbInformation));
-        QCOMPARE(runtime.ends, 1);
+        QCOMPARE(out->boxes.shown.size(), 1);
+        QCOMPARE(out->boxes.shown[0].prompt, QString("Application is already running"));
+        QCOMPARE(out->boxes.shown[0].style, int(MsgBox::vbInformation));
+        QCOMPARE(out->runtime.ends, 1);
         QVERIFY(!loadedMainWindow());
-        QCOMPARE(store.reads, 0); // the reminder never ran
-        QCOMPARE(runtime.seeded, 0);
+        QCOMPARE(out->store.reads, 0); // the reminder never ran
+        QCOMPARE(out->runtime.seeded, 0);
         QVERIFY(Forms::Loaded().isEmpty());
     }
 
@@ -163,7 +140,7 @@ private slots:
         // neither moved, whatever was in front stays there.
         for (platform::LinkLabel* before : {main.lblCobrand, main.lblFullBrand}) {
             before->raise();
-            runtime.randoms.enqueue(r);
+            out->runtime.randoms.enqueue(r);
             startup.CoBrand_Randomize();
             QCOMPARE(offerInFront(main), front.isEmpty() ? before->objectName() : front);
         }

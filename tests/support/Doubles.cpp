@@ -51,4 +51,22 @@ int MsgBox::Ask(const QString& prompt, int style)
     return (style & 7) == vbYesNo ? vbYes : vbOK;
 }
 
+Surroundings::Surroundings()
+{
+    platform::Shell::replace(&shell);
+    platform::MsgBox::replace(&boxes);
+    platform::SettingsStore::replace(&store);
+    platform::Runtime::replace(&runtime);
+    platform::ImageList::replace(&pictures);
+}
+
+Surroundings::~Surroundings()
+{
+    platform::Shell::replace(nullptr);
+    platform::MsgBox::replace(nullptr);
+    platform::SettingsStore::replace(nullptr);
+    platform::Runtime::replace(nullptr);
+    platform::ImageList::replace(nullptr);
+}
+
 } // namespace doubles

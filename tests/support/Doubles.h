@@ -137,4 +137,19 @@ public:
     int ends = 0;
 };
 
+// Every service of the outside world replaced by its double, for the life of the object.
+struct Surroundings
+{
+    Surroundings();
+    ~Surroundings();
+    Surroundings(const Surroundings&) = delete;
+    Surroundings& operator=(const Surroundings&) = delete;
+
+    Shell shell;
+    MsgBox boxes;
+    SettingsStore store;
+    Runtime runtime;
+    ImageList pictures;
+};
+
 } // namespace doubles
