@@ -2,23 +2,11 @@
 // leaves alone.
 
 #include "signs/zodiac.h"
+#include "support/SignFields.h"
 
 #include <QtTest>
 #include <algorithm>
 
-namespace {
-
-QStringList fields(const SignData& d)
-{
-    return {d.ZodiacSignName, d.BirthDates, d.ZodiacSymbol, d.ZodiacElement, d.ZodiacQuality,
-            d.DomicilePlanet, d.DetrimentPlanet, d.ExaltationPlanet, d.Birthstone, d.LuckyColors,
-            d.LuckyNumbers, d.LuckyDay, d.LuckyGemstones, d.LuckyMetals, d.Famous,
-            d.GeneralTraits, d.PositiveTraits, d.NegativeTraits, d.FriendshipTraits,
-            d.CompatibilityTraits, d.Mother, d.Father, d.Child, d.CommonProfessions,
-            d.HealthConcerns, d.FinancialHabits, d.FashionStyle, d.Travel, d.LoveAndRomance};
-}
-
-} // namespace
 
 class TestSigns : public QObject
 {
@@ -29,7 +17,7 @@ private slots:
     void recordsAreEmptyUntilLoaded()
     {
         for (const ZodiacSign& sign : Zodiac) {
-            const QStringList values = fields(*sign.record);
+            const QStringList values = SignFields(*sign.record);
             QCOMPARE(values.size(), 29);
             for (const QString& value : values)
                 QVERIFY2(value.isEmpty(), qPrintable(sign.name));
@@ -72,13 +60,13 @@ private slots:
     {
         const ZodiacSign& taurus = Zodiac[1];
         taurus.load();
-        const QStringList taurusBefore = fields(*taurus.record);
+        const QStringList taurusBefore = SignFields(*taurus.record);
         Zodiac[0].load();
-        QCOMPARE(fields(*taurus.record), taurusBefore);
+        QCOMPARE(SignFields(*taurus.record), taurusBefore);
         for (const ZodiacSign& sign : Zodiac) {
             if (sign.name == "Aries" || sign.name == "Taurus")
                 continue;
-            for (const QString& value : fields(*sign.record))
+            for (const QString& value : SignFields(*sign.record))
                 QVERIFY2(value.isEmpty(), qPrintable(sign.name + " was touched"));
         }
     }
@@ -87,9 +75,9 @@ private slots:
     {
         for (const ZodiacSign& sign : Zodiac) {
             sign.load();
-            const QStringList once = fields(*sign.record);
+            const QStringList once = SignFields(*sign.record);
             sign.load();
-            QCOMPARE(fields(*sign.record), once);
+            QCOMPARE(SignFields(*sign.record), once);
             QCOMPARE(sign.record->ZodiacSignName, sign.name);
         }
     }
@@ -122,7 +110,7 @@ private slots:
         const ZodiacSign* entry = FindSign(sign);
         QVERIFY(entry);
         entry->load();
-        QCOMPARE(fields(*entry->record).mid(0, 14), values);
+        QCOMPARE(SignFields(*entry->record).mid(0, 14), values);
         for (const QString& value : values.mid(1)) {
             QVERIFY(value.size() <= 46);
             QVERIFY(!value.contains('\r') && !value.contains('\n'));
