@@ -240,6 +240,22 @@ private slots:
         QTRY_VERIFY(alive.isNull());
     }
 
+    void aModalFormReturnsOnceItIsUnloaded()
+    {
+        RecordingForm& modal = platform::form<RecordingForm>();
+        QPointer<RecordingForm> alive(&modal);
+        modal.setClientSize(1500, 1500);
+        QTimer closeWhenModal;
+        QObject::connect(&closeWhenModal, &QTimer::timeout, [&] {
+            if (QApplication::activeModalWidget() == &modal)
+                modal.close();
+        });
+        closeWhenModal.start(10);
+        modal.ShowModal();
+        QCOMPARE(modal.unloads, 1); // it has unloaded when the call returns
+        QTRY_VERIFY(alive.isNull());
+    }
+
     void formIsMadeAgainAfterItWasUnloaded()
     {
         RecordingForm& first = platform::form<RecordingForm>();

@@ -4,6 +4,7 @@
 #include "platform/Twips.h"
 
 #include <QCloseEvent>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QScreen>
@@ -55,8 +56,19 @@ bool Form::Unload()
     }
     loadedForms().removeAll(this);
     hide();
+    emit Unloaded();
     deleteLater();
     return true;
+}
+
+void Form::ShowModal()
+{
+    setWindowModality(Qt::ApplicationModal);
+    QEventLoop untilUnloaded;
+    connect(this, &Form::Unloaded, &untilUnloaded, &QEventLoop::quit);
+    connect(this, &QObject::destroyed, &untilUnloaded, &QEventLoop::quit);
+    show();
+    untilUnloaded.exec();
 }
 
 void Form::setClientSize(int width, int height)

@@ -24,10 +24,16 @@ public:
     // and is destroyed. Returns false when the unload was cancelled.
     bool Unload();
     bool IsUnloading() const { return m_unloading; }
+    // Shows the window modally, with no owner: no other window takes input until it closes.
+    // Returns once the window has been unloaded.
+    void ShowModal();
 
     QWidget* client() const { return m_client; }
     // The size of the client area, in twips; the window takes it and keeps it.
     void setClientSize(int width, int height);
+
+signals:
+    void Unloaded();
 
 protected:
     virtual void Form_Load() {}
