@@ -2,7 +2,9 @@
 // list and the order of the compatibility paragraphs. The wording is free; the form is fixed.
 
 #include "signs/zodiac.h"
+#include "support/SignFields.h"
 
+#include <QMap>
 #include <QRegularExpression>
 #include <QSet>
 #include <QtTest>
@@ -77,11 +79,18 @@ QList<QStringList> virgoCompatibility()
     return paragraphs;
 }
 
+QList<QStringList> capricornCompatibility()
+{
+    return {{"Aries"}, {"Taurus"}, {"Gemini", "Cancer"}, {"Leo", "Virgo"}, {"Libra"},
+            {"Scorpio", "Aquarius"}, {"Sagittarius"}, {"Capricorn"}, {"Aquarius"}, {"Pisces"}};
+}
+
 // Most signs come to about 17,500 characters; Pisces is the shortest set and Libra the longest.
 const int OrdinaryMin = 16800, OrdinaryMax = 18300;
+const int PiscesTotal = 15891, LibraTotal = 19565;
 const QString OneBreak = CrLf, EmptyLine = CrLf + CrLf;
 
-// The signs whose texts are written.
+// Every sign, in zodiac order.
 const QList<SignRules> Rules = {
     {"Aries", OrdinaryMin, OrdinaryMax, 6, OneBreak, false, {"Mar"}, 0, 0, 0, 0, onePerSign()},
     {"Taurus", OrdinaryMin, OrdinaryMax, 5, OneBreak, false, {}, 1, 0, 0, 0, onePerSign()},
@@ -89,6 +98,12 @@ const QList<SignRules> Rules = {
     {"Cancer", OrdinaryMin, OrdinaryMax, 5, OneBreak, true, {}, 0, 0, 0, 0, cancerCompatibility()},
     {"Leo", OrdinaryMin, OrdinaryMax, 5, OneBreak, true, {"Aug"}, 1, 0, 0, 0, onePerSign()},
     {"Virgo", OrdinaryMin, OrdinaryMax, 5, OneBreak, true, {"Sept"}, 0, 1, 0, 0, virgoCompatibility()},
+    {"Libra", LibraTotal, LibraTotal, 5, OneBreak, true, {"Oct"}, 0, 0, 0, 1, onePerSign()},
+    {"Scorpio", OrdinaryMin, OrdinaryMax, 5, OneBreak, true, {"Nov"}, 1, 0, 0, 0, onePerSign()},
+    {"Sagittarius", OrdinaryMin, OrdinaryMax, 5, OneBreak, true, {"Dec"}, 0, 0, 0, 0, onePerSign()},
+    {"Capricorn", OrdinaryMin, OrdinaryMax, 5, OneBreak, true, {"Jan"}, 0, 0, 3, 0, capricornCompatibility()},
+    {"Aquarius", OrdinaryMin, OrdinaryMax, 5, OneBreak, true, {"Feb"}, 0, 0, 2, 0, onePerSign()},
+    {"Pisces", PiscesTotal, PiscesTotal, 5, OneBreak, true, {"Mar"}, 0, 0, 0, 0, onePerSign()},
 };
 
 const SignRules& rulesFor(const QString& sign)
@@ -351,6 +366,46 @@ private slots:
                 names.insert(name);
             }
         }
+    }
+
+    // The data set as a whole: each field's shortest and longest value over the twelve signs,
+    // the sizes of the whole, and the smallest and largest sign.
+    void theWholeDataSetHasItsSizes()
+    {
+        QCOMPARE(Rules.size(), Zodiac.size());
+        int longText = 0, all = 0, longest = 0;
+        QMap<int, QString> byLongText, byWhole;
+        for (const LongField& field : LongFields) {
+            QList<int> sizes;
+            for (const ZodiacSign& sign : Zodiac)
+                sizes.append((loaded(sign.name).*field.member).size());
+            QVERIFY2(*std::min_element(sizes.begin(), sizes.end()) == field.minChars
+                         && *std::max_element(sizes.begin(), sizes.end()) == field.maxChars,
+                     field.name);
+        }
+        for (const ZodiacSign& sign : Zodiac) {
+            const QStringList values = SignFields(loaded(sign.name));
+            int signLong = 0, signAll = 0;
+            for (int i = 0; i < values.size(); ++i) {
+                QVERIFY2(!values[i].isEmpty(), qPrintable(sign.name + QStringLiteral(" field %1 is empty").arg(i + 1)));
+                signAll += values[i].size();
+                signLong += i >= 14 ? values[i].size() : 0;
+                longest = std::max(longest, int(values[i].size()));
+            }
+            byLongText.insert(signLong, sign.name);
+            byWhole.insert(signAll, sign.name);
+            longText += signLong;
+            all += signAll;
+        }
+        QCOMPARE(longText, 210053);
+        QCOMPARE(all, 211833);
+        QCOMPARE(longest, 5612);
+        QCOMPARE(byLongText.first(), QString("Pisces"));
+        QCOMPARE(byLongText.last(), QString("Libra"));
+        QCOMPARE(byWhole.firstKey(), 16074);
+        QCOMPARE(byWhole.first(), QString("Pisces"));
+        QCOMPARE(byWhole.lastKey(), 19712);
+        QCOMPARE(byWhole.last(), QString("Libra"));
     }
 
     void compatibilityTakesThePartnersInZodiacOrder_data() { addSignRows(); }
