@@ -2,7 +2,11 @@
 # when something is missing. Source it; do not run it.
 
 # Building, and running the program on a desktop.
-BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libqt6svg6 xdg-utils fonts-dejavu-core)
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libqt6svg6 libxcb1-dev xdg-utils fonts-dejavu-core)
+
+# Only the tests need these: a virtual X display and a key presser for the test that drives the
+# program on a real display.
+TEST_PACKAGES=(xvfb xauth xdotool)
 
 cd "$(dirname "${BASH_SOURCE[0]}")/.." || exit 1
 

@@ -2,12 +2,15 @@
 // update question before any window, and the random choice of the offer in front.
 
 #include "app/mod_Help.h"
+#include "app/site.h"
 #include "main_window/frmMain.h"
 #include "platform/Runtime.h"
 #include "startup/frmStartup.h"
 #include "support/Doubles.h"
 
 #include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
@@ -146,49 +149,162 @@ private slots:
         }
     }
 
+    // Wherever no display can be opened, the program says so plainly and ends with status 1.
+    void withoutADisplayTheProgramSaysSoAndEnds_data()
+    {
+        QTest::addColumn<QString>("display");
+        QTest::newRow("unset") << QString();
+        QTest::newRow("empty") << "";
+        QTest::newRow("no server there") << ":77";
+        QTest::newRow("nonsense") << "nonsense";
+    }
+    void withoutADisplayTheProgramSaysSoAndEnds()
+    {
+        QFETCH(QString, display);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "DISPLAY"})
+            environment.remove(name);
+        if (!display.isNull())
+            environment.insert("DISPLAY", display);
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(ZELPHINE_EXECUTABLE, {});
+        QVERIFY(program.waitForFinished(20000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 1);
+        QVERIFY(program.readAllStandardError().contains("needs a graphical display"));
+    }
+
     // The lock is held by a real process of the program: a second start sees it, and a lock
-    // left by a process that was killed does not count.
+    // left by a process that was killed, or a lock file that names no holder, does not count.
     void theInstanceLockHoldsAcrossProcesses()
     {
         QTemporaryDir home;
-        QVERIFY(home.isValid());
         const QString runtimeDir = home.filePath("run");
         QVERIFY(QDir().mkpath(runtimeDir));
         QFile::setPermissions(runtimeDir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const QString lockFile = runtimeDir + "/zelphine.lock";
+        const QByteArray savedRuntimeDir = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("XDG_RUNTIME_DIR", runtimeDir.toLocal8Bit());
+
+        for (const QByteArray& leftOver : {QByteArray(), QByteArray("garbled\n")}) {
+            QFile file(lockFile);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(leftOver);
+            file.close();
+            InstanceLock afterFullDisk("zelphine");
+            QVERIFY(!afterFullDisk.HeldElsewhere());
+        }
 
         QProcess first;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("QT_QPA_PLATFORM", "offscreen");
         environment.insert("HOME", home.path());
         environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
-        environment.insert("XDG_RUNTIME_DIR", runtimeDir);
         first.setProcessEnvironment(environment);
         first.start(ZELPHINE_EXECUTABLE, {});
         QVERIFY(first.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(runtimeDir + "/zelphine.lock"), 20000);
         // Its first start was recorded in its own settings.
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(home.filePath("config/zelphine/zelphine.ini")), 20000);
-        QCOMPARE(first.state(), QProcess::Running);
-
-        const QByteArray savedRuntimeDir = qgetenv("XDG_RUNTIME_DIR");
-        qputenv("XDG_RUNTIME_DIR", runtimeDir.toLocal8Bit());
+        QVERIFY(QFile::exists(lockFile));
         {
             InstanceLock second("zelphine");
             QVERIFY(second.HeldElsewhere());
             InstanceLock otherProgram("zelphine-other");
             QVERIFY(!otherProgram.HeldElsewhere());
         }
-
         first.kill();
         QVERIFY(first.waitForFinished());
-        QVERIFY(QFile::exists(runtimeDir + "/zelphine.lock")); // left behind by the killed process
+        QVERIFY(QFile::exists(lockFile)); // left behind by the killed process
         {
             InstanceLock afterCrash("zelphine");
             QVERIFY(!afterCrash.HeldElsewhere());
         }
+
+        // A program that ends normally leaves no lock behind.
+        QProcess ending;
+        environment.insert("ZELPHINE_TAKE_LOCK_AND_END", "1");
+        ending.setProcessEnvironment(environment);
+        ending.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(ending.waitForFinished(20000));
+        QCOMPARE(ending.exitCode(), 0);
+        QCOMPARE(ending.readAllStandardOutput(), QByteArray("locked\n"));
+        QVERIFY(!QFile::exists(runtimeDir + "/tst_startup.lock"));
         qputenv("XDG_RUNTIME_DIR", savedRuntimeDir);
+    }
+
+    // On a real display the reminder's Yes reaches the desktop's opener of web addresses.
+    void yesToTheReminderOpensTheDownloadPageInTheBrowser()
+    {
+        if (QStandardPaths::findExecutable("Xvfb").isEmpty() || QStandardPaths::findExecutable("xdotool").isEmpty())
+            QSKIP("needs Xvfb and xdotool");
+        QTemporaryDir home;
+        int number = 150;
+        while (QFile::exists(QString("/tmp/.X11-unix/X%1").arg(number)) || QFile::exists(QString("/tmp/.X%1-lock").arg(number)))
+            ++number;
+        const QString display = QString(":%1").arg(number);
+        QProcess server;
+        server.start("Xvfb", {display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(QString("/tmp/.X11-unix/X%1").arg(number)), 20000);
+
+        // A stand-in for the browser, first in the PATH, notes what it is asked to open.
+        QVERIFY(QDir().mkpath(home.filePath("bin")));
+        const QString opener = home.filePath("bin/xdg-open");
+        QFile script(opener);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write(QString("#!/bin/sh\necho \"$@\" >> '%1'\n").arg(home.filePath("opened")).toUtf8());
+        script.close();
+        script.setPermissions(script.permissions() | QFile::ExeOwner);
+
+        // The last reminder lies 40 days back.
+        QSettings settings(home.filePath("config/zelphine/zelphine.ini"), QSettings::IniFormat);
+        settings.setValue("Settings/" + mod_Help::EncodeSetting("Duration"),
+                          mod_Help::EncodeSetting(QDateTime::currentDateTime().addDays(-40).toString(Qt::ISODate)));
+        settings.sync();
+
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "xcb");
+        environment.insert("DISPLAY", display);
+        environment.remove("WAYLAND_DISPLAY");
+        environment.insert("HOME", home.path());
+        environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
+        environment.insert("XDG_RUNTIME_DIR", home.path());
+        environment.insert("PATH", home.filePath("bin") + ":" + environment.value("PATH"));
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(ZELPHINE_EXECUTABLE, {});
+        // The question comes first, Yes its default button: answer it with the Enter key.
+        for (int attempt = 0; attempt < 10 && !QFile::exists(home.filePath("opened")); ++attempt) {
+            QProcess keys;
+            keys.setProcessEnvironment(environment);
+            keys.start("xdotool", {"search", "--sync", "--name", "^Zelphine$", "windowfocus", "--sync", "key", "Return"});
+            if (!keys.waitForFinished(10000))
+                keys.kill();
+            QTest::qWait(500);
+        }
+        QFile opened(home.filePath("opened"));
+        QVERIFY(opened.open(QIODevice::ReadOnly));
+        QCOMPARE(opened.readAll().trimmed(), ("http://" + site::WebHost + "/zelphine/download-zelphine.html").toUtf8());
+        program.kill();
+        program.waitForFinished();
+        server.terminate();
+        server.waitForFinished();
     }
 };
 
-QTEST_MAIN(TestStartup)
+int main(int argc, char* argv[])
+{
+    // Started by the lock test as a child: takes the instance lock, then ends as the program does.
+    if (qEnvironmentVariableIsSet("ZELPHINE_TAKE_LOCK_AND_END")) {
+        QCoreApplication child(argc, argv);
+        if (!Runtime::real().PrevInstance())
+            std::puts("locked");
+        Runtime::real().End();
+    }
+    QApplication application(argc, argv);
+    TestStartup test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_startup.moc"

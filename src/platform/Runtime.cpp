@@ -30,6 +30,15 @@ InstanceLock::InstanceLock(const QString& exeName)
     // A lock whose holder has died is taken over; a live holder is never considered stale.
     d->file->setStaleLockTime(0);
     m_held = d->file->tryLock(0);
+    qint64 pid = 0;
+    QString host, application;
+    if (!m_held && d->file->error() == QLockFile::LockFailedError
+        && !d->file->getLockInfo(&pid, &host, &application)) {
+        // A lock file that names no holder (a crash or a full disk left it empty or garbled)
+        // would otherwise keep every later start out for good.
+        d->file->removeStaleLockFile();
+        m_held = d->file->tryLock(0);
+    }
 }
 
 InstanceLock::~InstanceLock()
@@ -70,6 +79,7 @@ public:
 
     void End() override
     {
+        m_lock.reset(); // the process ends without unwinding, so the lock is released here
         std::fflush(nullptr);
         std::_Exit(0);
     }

@@ -5,6 +5,7 @@
 #include "startup/frmStartup.h"
 
 #include <QApplication>
+#include <optional>
 
 int main(int argc, char* argv[])
 {
@@ -12,7 +13,9 @@ int main(int argc, char* argv[])
         platform::ReportNoDisplay();
         return 1;
     }
+    std::optional<platform::DisplayGuard> guard(std::in_place);
     QApplication application(argc, argv);
+    guard.reset();
     // The program ends only when it is ended, never because no window is visible: the hidden
     // start-up window keeps it running.
     application.setQuitOnLastWindowClosed(false);
