@@ -37,16 +37,22 @@ QString Shifted(const QString& text, int by)
     return result;
 }
 
+// The moment as the stored text: the regional date and time, unless that text would not read
+// back as the same moment after its trip through the store (a script the code page lacks, a
+// regional format whose own reader rejects it); then ISO 8601, which always does.
+QString StoredText(const QDateTime& moment)
+{
+    const QString regional = DateTimeText(moment);
+    const std::optional<QDateTime> readBack = ReadDateTime(DecodeSetting(EncodeSetting(regional)));
+    const QDateTime wholeSeconds = moment.addMSecs(-moment.time().msec());
+    return readBack && *readBack == wholeSeconds ? regional : wholeSeconds.toString(Qt::ISODate);
+}
+
 bool StoreNow(const QString& key)
 {
     Runtime& runtime = Runtime::instance();
-    const QDateTime now = runtime.Now();
-    QString text = DateTimeText(now);
-    // Regional formats written in another script would not survive the code page and could
-    // never be read back; those store the moment in ISO 8601 instead.
-    if (DecodeSetting(EncodeSetting(text)) != text)
-        text = now.toString(Qt::ISODate);
-    return SettingsStore::instance().SaveSetting(runtime.EXEName(), Section, key, EncodeSetting(text));
+    return SettingsStore::instance().SaveSetting(runtime.EXEName(), Section, key,
+                                                 EncodeSetting(StoredText(runtime.Now())));
 }
 
 } // namespace
@@ -80,15 +86,13 @@ void UpdateReminder()
     Runtime& runtime = Runtime::instance();
     const QString key = EncodeSetting(QStringLiteral("Duration"));
     const QString stored = DecodeSetting(SettingsStore::instance().GetSetting(runtime.EXEName(), Section, key));
-    if (stored.isEmpty()) {
+    // A value that no longer reads as a date (the regional settings changed, the file was
+    // edited) counts as a first start, so the reminder heals itself instead of going silent.
+    const std::optional<QDateTime> storedAt = ReadDateTime(stored);
+    if (!storedAt) {
         StoreNow(key);
         return;
     }
-    // A date that no longer reads (regional settings changed, an edited value) ends the
-    // reminder; nothing is asked and nothing stored.
-    const std::optional<QDateTime> storedAt = ReadDateTime(stored);
-    if (!storedAt)
-        return;
     const qint64 days = DateDiffDays(runtime.Now(), *storedAt);
     if (days >= -14 && days <= 14)
         return;
@@ -96,8 +100,9 @@ void UpdateReminder()
     const int answer = MsgBox::Show(QStringLiteral("There maybe an update to this software available\r"
                                                    "Do you want to check for an update?"),
                                     MsgBox::vbYesNo + MsgBox::vbInformation);
-    if (!StoreNow(key))
-        return;
+    // Stored before the page opens; the page opens even when the store cannot be written, since
+    // the user asked for it (the question then comes again at the next start).
+    StoreNow(key);
     if (answer == MsgBox::vbYes)
         GoToDownloadPage();
 }
