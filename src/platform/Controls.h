@@ -77,6 +77,8 @@ public:
     ComboBox(QWidget* parent, const QString& name);
     // Appends an entry. Like any list that is filled, it selects nothing by doing so.
     void AddItem(const QString& text);
+    // Colours the field and its open list alike (the style's own look would shade the field).
+    void SetColors(const QColor& back, const QColor& fore);
     void showPopup() override;
 
 signals:
