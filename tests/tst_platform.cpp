@@ -77,15 +77,17 @@ class TestPlatform : public QObject
     Q_OBJECT
 
 private slots:
-    void twipsFollowTheScreenResolution()
+    // At 96 dots per inch a pixel is 15 twips: sizes round to the nearest pixel.
+    void twipsRoundToTheNearestPixel()
     {
-        const double dpi = QGuiApplication::primaryScreen()->logicalDotsPerInch();
-        QCOMPARE(platform::twips(1440), qRound(dpi));
-        QCOMPARE(platform::twipsRect(2520, 2700, 6000, 3705),
-                 QRect(qRound(2520 * dpi / 1440), qRound(2700 * dpi / 1440),
-                       qRound(6000 * dpi / 1440), qRound(3705 * dpi / 1440)));
-        if (qFuzzyCompare(dpi, 96.0))
-            QCOMPARE(platform::twips(15), 1);
+        if (!qFuzzyCompare(QGuiApplication::primaryScreen()->logicalDotsPerInch(), 96.0))
+            QSKIP("measured for a 96 DPI screen");
+        QCOMPARE(platform::twips(1440), 96);
+        QCOMPARE(platform::twips(7), 0);
+        QCOMPARE(platform::twips(8), 1);
+        QCOMPARE(platform::twips(22), 1);
+        QCOMPARE(platform::twips(23), 2);
+        QCOMPARE(platform::twipsRect(2520, 3180, 6000, 3705), QRect(168, 212, 400, 247));
     }
 
     void trimRemovesBlanksOnly()
@@ -111,9 +113,11 @@ private slots:
         QVERIFY(label.width() >= label.sizeHint().width()); // an auto-sized label fits its text
     }
 
-    void linkLabelClicksOnARelease()
+    // A click is a left press and a release on the label; a release elsewhere is no click.
+    void linkLabelClicksOnALeftPressAndReleaseOnIt()
     {
         QWidget parent;
+        parent.resize(400, 100);
         platform::LinkLabel link(&parent, "lblLink");
         link.placeAt(0, 0, 1500, 300);
         QCOMPARE(link.cursor().shape(), Qt::PointingHandCursor);
@@ -121,6 +125,9 @@ private slots:
         QTest::mouseClick(&link, Qt::LeftButton);
         QCOMPARE(clicks.count(), 1);
         QTest::mouseClick(&link, Qt::RightButton);
+        QTest::mousePress(&link, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseRelease(&link, Qt::LeftButton, {}, QPoint(link.width() + 20, 5));
+        QTest::mouseRelease(&link, Qt::LeftButton, {}, QPoint(5, 5)); // no press before it
         QCOMPARE(clicks.count(), 1);
     }
 
@@ -161,39 +168,41 @@ private slots:
         QCOMPARE(combo->currentText(), QString());
     }
 
+    // The real boxes: the style value picks the icon, the buttons and the default one; the
+    // caption is always the program's title, a CR starts a line, and the box opens in front.
+    void messageBoxesFollowTheirStyle_data()
+    {
+        QTest::addColumn<int>("style");
+        QTest::addColumn<QMessageBox::StandardButton>("press");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QMessageBox::Icon>("icon");
+        QTest::addColumn<QMessageBox::StandardButton>("defaultButton");
+        QTest::newRow("reminder") << 68 << QMessageBox::No << 7 << QMessageBox::Information << QMessageBox::Yes;
+        QTest::newRow("input error") << 16 << QMessageBox::Ok << 1 << QMessageBox::Critical << QMessageBox::Ok;
+        QTest::newRow("question") << 32 + 4 + 256 << QMessageBox::Yes << 6 << QMessageBox::Question << QMessageBox::No;
+        QTest::newRow("exclamation") << 48 + 1 << QMessageBox::Cancel << 2 << QMessageBox::Warning << QMessageBox::Ok;
+        QTest::newRow("second default, one button") << 256 << QMessageBox::Ok << 1 << QMessageBox::NoIcon << QMessageBox::Ok;
+    }
     void messageBoxesFollowTheirStyle()
     {
+        QFETCH(int, style);
+        QFETCH(QMessageBox::StandardButton, press);
+        QFETCH(int, answer);
+        QFETCH(QMessageBox::Icon, icon);
+        QFETCH(QMessageBox::StandardButton, defaultButton);
         QWidget front;
         front.setWindowFlag(Qt::WindowStaysOnTopHint);
         front.show();
         QVERIFY(QTest::qWaitForWindowActive(&front));
 
         SeenBox seen;
-        QCOMPARE(answerBox("There maybe an update\rDo you want to check?", 68, QMessageBox::No, seen),
-                 int(platform::MsgBox::vbNo));
+        QCOMPARE(answerBox("There maybe an update\rDo you want to check?", style, press, seen), answer);
         QCOMPARE(seen.title, QString("Zelphine"));
         QCOMPARE(seen.text, QString("There maybe an update\nDo you want to check?"));
-        QCOMPARE(seen.icon, QMessageBox::Information);
-        QCOMPARE(seen.buttons, QMessageBox::Yes | QMessageBox::No);
-        QCOMPARE(seen.defaultButton, QMessageBox::Yes);
+        QCOMPARE(seen.icon, icon);
+        QVERIFY(seen.buttons & press);
+        QCOMPARE(seen.defaultButton, defaultButton);
         QCOMPARE(seen.parent, &front); // never beneath the window in front
-
-        QCOMPARE(answerBox("x", 68, QMessageBox::Yes, seen), int(platform::MsgBox::vbYes));
-        QCOMPARE(answerBox("Please Enter Your Name", 16, QMessageBox::Ok, seen), int(platform::MsgBox::vbOK));
-        QCOMPARE(seen.icon, QMessageBox::Critical);
-        QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-        QCOMPARE(answerBox("Application is already running", 64, QMessageBox::Ok, seen), int(platform::MsgBox::vbOK));
-        QCOMPARE(seen.icon, QMessageBox::Information);
-    }
-
-    void dateDifferenceCountsCalendarDays()
-    {
-        const QDateTime lateFirst(QDate(2026, 3, 1), QTime(23, 59));
-        QCOMPARE(platform::DateDiffDays(lateFirst, QDateTime(QDate(2026, 3, 16), QTime(0, 1))), 15);
-        QCOMPARE(platform::DateDiffDays(QDateTime(QDate(2026, 3, 16), QTime(0, 1)), lateFirst), -15);
-        QCOMPARE(platform::DateDiffDays(lateFirst, lateFirst.addSecs(60)), 1);
-        QCOMPARE(platform::DateDiffDays(QDateTime(QDate(2026, 12, 31), QTime(12, 0)),
-                                        QDateTime(QDate(2027, 1, 1), QTime(11, 0))), 1);
     }
 
     void textBoxesKeepCrLfBreaks()
@@ -217,14 +226,6 @@ private slots:
         QVERIFY(platform::Forms::Loaded().contains(form));
         form->Load();
         QCOMPARE(form->loads, 1);
-        form->setClientSize(7080, 3870);
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form));
-        QCOMPARE(form->minimumSize(), form->maximumSize()); // the user cannot resize it
-        QVERIFY(!(form->windowFlags() & Qt::WindowMinimizeButtonHint));
-        QVERIFY(!(form->windowFlags() & Qt::WindowMaximizeButtonHint));
-        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-        QVERIFY((form->frameGeometry().center() - screen.center()).manhattanLength() <= 2);
 
         form->refuse = true;
         QVERIFY(!form->close());
@@ -238,6 +239,25 @@ private slots:
         QVERIFY(form->Unload()); // already unloading: the handler does not run again
         QCOMPARE(form->unloads, 2);
         QTRY_VERIFY(alive.isNull());
+    }
+
+    // A window keeps its size, has no minimise or maximise button, and opens centred on the
+    // screen's available area the first time it is shown (not again after the user moved it).
+    void formsOpenCentredAtAFixedSize()
+    {
+        RecordingForm form;
+        form.setClientSize(7080, 3870);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QCOMPARE(form.minimumSize(), form.maximumSize());
+        QVERIFY(!(form.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY((form.frameGeometry().center() - available.center()).manhattanLength() <= 2);
+        form.move(form.pos() + QPoint(30, 20));
+        const QPoint moved = form.pos();
+        form.hide();
+        form.show();
+        QCOMPARE(form.pos(), moved);
     }
 
     void aModalFormReturnsOnceItIsUnloaded()
