@@ -7,6 +7,8 @@ BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libqt6svg6 libxcb
 # Only the tests need these: a virtual X display and a key presser for the test that drives the
 # program on a real display.
 TEST_PACKAGES=(xvfb xauth xdotool)
+# Only the benchmark needs this.
+BENCH_PACKAGES=(libbenchmark-dev)
 
 cd "$(dirname "${BASH_SOURCE[0]}")/.." || exit 1
 

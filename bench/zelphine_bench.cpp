@@ -1,0 +1,249 @@
+// Zelphine against its floor: for each measure, the program's own way and the least that Qt
+// needs for the same visible result, timed in one run with their repetitions interleaved. Prints
+// one table: the medians, their ratio and the ratio aimed at.
+
+#include "main_window/frmMain.h"
+#include "platform/Form.h"
+#include "platform/Twips.h"
+#include "signs/zodiac.h"
+#include "startup/frmStartup.h"
+#include "support/Doubles.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPlainTextEdit>
+#include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <map>
+#include <vector>
+
+namespace {
+
+// ---- Child processes: one start-up each, ended once the window has been painted.
+
+const char* const ChildOption = "--child=";
+
+[[noreturn]] void EndChild()
+{
+    std::fflush(nullptr);
+    _exit(0);
+}
+
+[[noreturn]] void ChildStartsZelphine(int& argc, char** argv)
+{
+    QApplication application(argc, argv);
+    doubles::Surroundings stubs; // no question, no second instance, no browser
+    platform::form<frmStartup>();
+    for (platform::Form* form : platform::Forms::Loaded()) {
+        if (form->isVisible())
+            form->repaint();
+    }
+    EndChild();
+}
+
+[[noreturn]] void ChildStartsBareWindow(int& argc, char** argv)
+{
+    QApplication application(argc, argv);
+    QMainWindow window;
+    auto* client = new QWidget(&window);
+    client->setFixedSize(platform::twips(8565), platform::twips(8040));
+    window.setCentralWidget(client);
+    window.show();
+    window.repaint();
+    EndChild();
+}
+
+// Runs this program again as a child that starts up one way; returns its peak memory in KiB.
+long RunChild(const char* which)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        const std::string option = std::string(ChildOption) + which;
+        execl("/proc/self/exe", "zelphine_bench", option.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    int status = 0;
+    rusage usage {};
+    wait4(child, &status, 0, &usage);
+    return usage.ru_maxrss;
+}
+
+void StartUp(benchmark::State& state, const char* which)
+{
+    long peak = 0;
+    for (auto _ : state)
+        peak = RunChild(which);
+    state.counters["peak_kib"] = double(peak);
+}
+
+// ---- Choosing each of the twelve signs in turn, the front panel painted each time.
+
+frmMain* MainWindow()
+{
+    static frmMain* window = [] {
+        auto* made = new frmMain;
+        made->Load();
+        made->show();
+        return made;
+    }();
+    return window;
+}
+
+void SignSwitchZelphine(benchmark::State& state)
+{
+    frmMain* window = MainWindow();
+    auto* cboSign = window->findChild<QComboBox*>(QStringLiteral("cboSign"));
+    for (auto _ : state) {
+        for (int i = 0; i < int(Zodiac.size()); ++i) {
+            cboSign->setCurrentIndex(i);
+            window->repaint();
+        }
+    }
+}
+
+// The same texts in the same kinds of boxes, and a picture drawn beforehand, in a window of the
+// same size.
+struct BareSignWindow
+{
+    QWidget window;
+    QLabel* picture = new QLabel(&window);
+    std::vector<QLineEdit*> lines;
+    std::vector<QPlainTextEdit*> texts;
+    std::vector<QPixmap> pictures;
+
+    BareSignWindow()
+    {
+        window.setFixedSize(platform::twips(8565), platform::twips(8040));
+        picture->setGeometry(8, 40, 154, 248);
+        for (int i = 0; i < 13; ++i) {
+            lines.push_back(new QLineEdit(&window));
+            lines.back()->setGeometry(190, 150 + 20 * i, 250, 19);
+        }
+        for (int i = 0; i < 15; ++i) {
+            texts.push_back(new QPlainTextEdit(&window));
+            texts.back()->setGeometry(184, 236, 367, 207);
+        }
+        for (const ZodiacSign& sign : Zodiac) {
+            sign.load();
+            pictures.push_back(platform::ImageList::real().ListImage(sign.pictureNumber));
+        }
+        window.show();
+    }
+};
+
+void SignSwitchFloor(benchmark::State& state)
+{
+    static BareSignWindow& bare = *new BareSignWindow; // lives until the process ends
+    for (auto _ : state) {
+        for (size_t i = 0; i < Zodiac.size(); ++i) {
+            const SignData& d = *Zodiac[i].record;
+            const QString short_[] = {d.BirthDates, d.ZodiacSymbol, d.ZodiacElement, d.ZodiacQuality,
+                                      d.DomicilePlanet, d.DetrimentPlanet, d.ExaltationPlanet, d.Birthstone,
+                                      d.LuckyColors, d.LuckyNumbers, d.LuckyDay, d.LuckyGemstones, d.LuckyMetals};
+            const QString long_[] = {d.Famous, d.GeneralTraits, d.PositiveTraits, d.NegativeTraits,
+                                     d.FriendshipTraits, d.CompatibilityTraits, d.Mother, d.Father, d.Child,
+                                     d.CommonProfessions, d.HealthConcerns, d.FinancialHabits, d.FashionStyle,
+                                     d.Travel, d.LoveAndRomance};
+            for (int f = 0; f < 13; ++f)
+                bare.lines[f]->setText(short_[f]);
+            for (int f = 0; f < 15; ++f)
+                bare.texts[f]->setPlainText(long_[f]);
+            bare.picture->setPixmap(bare.pictures[i]);
+            bare.window.repaint();
+        }
+    }
+}
+
+// ---- The table.
+
+struct Measure
+{
+    const char* name;
+    const char* zelphine;
+    const char* floor;
+    double target;
+    const char* counter; // empty: time
+};
+
+const Measure Measures[] = {
+    {"start-up to first paint", "startup/zelphine", "startup/floor", 1.3, nullptr},
+    {"peak memory after start-up", "startup/zelphine", "startup/floor", 1.3, "peak_kib"},
+    {"sign switch (12 signs)", "signs/zelphine", "signs/floor", 1.5, nullptr},
+};
+
+// Collects the medians of every benchmark (time in milliseconds, and counters).
+class MedianCollector : public benchmark::ConsoleReporter
+{
+public:
+    std::map<std::string, double> time;
+    std::map<std::string, std::map<std::string, double>> counters;
+
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        for (const Run& run : runs) {
+            if (run.run_type != Run::RT_Aggregate || run.aggregate_name != "median")
+                continue;
+            const std::string name = run.run_name.function_name;
+            time[name] = run.GetAdjustedRealTime() * 1e3 / benchmark::GetTimeUnitMultiplier(run.time_unit);
+            for (const auto& [counter, value] : run.counters)
+                counters[name][counter] = value;
+        }
+    }
+};
+
+std::string Printed(double value, const char* unit)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%.2f %s", value, unit);
+    return text;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (argc == 2 && std::string(argv[1]).rfind(ChildOption, 0) == 0) {
+        const std::string which = argv[1] + std::string(ChildOption).size();
+        if (which == "zelphine")
+            ChildStartsZelphine(argc, argv);
+        ChildStartsBareWindow(argc, argv);
+    }
+
+    const bool quick = argc > 1 && std::string(argv[1]) == "--quick";
+    const int repetitions = quick ? 3 : 15;
+    QApplication application(argc, argv);
+    doubles::Surroundings stubs;
+
+    benchmark::RegisterBenchmark("startup/zelphine", StartUp, "zelphine")->Iterations(quick ? 1 : 4);
+    benchmark::RegisterBenchmark("startup/floor", StartUp, "floor")->Iterations(quick ? 1 : 4);
+    benchmark::RegisterBenchmark("signs/zelphine", SignSwitchZelphine)->Iterations(quick ? 1 : 5);
+    benchmark::RegisterBenchmark("signs/floor", SignSwitchFloor)->Iterations(quick ? 1 : 5);
+
+    std::string repeat = "--benchmark_repetitions=" + std::to_string(repetitions);
+    char interleave[] = "--benchmark_enable_random_interleaving=true";
+    char aggregates[] = "--benchmark_report_aggregates_only=true";
+    char* arguments[] = {argv[0], repeat.data(), interleave, aggregates};
+    int count = 4;
+    benchmark::Initialize(&count, arguments);
+    MedianCollector collector;
+    benchmark::RunSpecifiedBenchmarks(&collector);
+
+    std::printf("\n%-30s %14s %14s %8s %8s\n", "measure", "Zelphine", "floor", "ratio", "target");
+    for (const Measure& m : Measures) {
+        const bool memory = m.counter != nullptr;
+        const double ours = memory ? collector.counters[m.zelphine][m.counter] / 1024 : collector.time[m.zelphine];
+        const double floor = memory ? collector.counters[m.floor][m.counter] / 1024 : collector.time[m.floor];
+        const char* unit = memory ? "MiB" : "ms";
+        std::printf("%-30s %14s %14s %7.2fx %7.2fx\n", m.name, Printed(ours, unit).c_str(),
+                    Printed(floor, unit).c_str(), ours / floor, m.target);
+    }
+    return 0;
+}
