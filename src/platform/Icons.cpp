@@ -1,6 +1,8 @@
 #include "platform/Icons.h"
 
 #include <QFile>
+#include <QHash>
+#include <QIconEngine>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -9,7 +11,30 @@ namespace platform {
 namespace {
 
 const QString IconPath = QStringLiteral(":/icons/zelphine");
-const int IconSizes[] = {16, 32, 48, 64, 128, 256};
+const QList<QSize> IconSizes = {{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
+
+// Draws the icon at a size only when someone asks for that size, and once: a window that is
+// never given an icon by its desktop costs nothing.
+class ApplicationIconEngine : public QIconEngine
+{
+public:
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        QPixmap& drawn = m_drawn[size.width() << 16 | size.height()];
+        if (drawn.isNull())
+            drawn = QPixmap::fromImage(RenderedSvg(IconPath, size));
+        return drawn;
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return IconSizes; }
+    QIconEngine* clone() const override { return new ApplicationIconEngine(*this); }
+
+private:
+    QHash<int, QPixmap> m_drawn;
+};
 
 } // namespace
 
@@ -30,16 +55,13 @@ QImage RenderedSvg(const QString& path, QSize size)
 
 QIcon ApplicationIcon()
 {
-    // Drawn at each size rather than scaled from one bitmap, so the small sizes stay sharp.
-    QIcon icon;
-    for (int size : IconSizes)
-        icon.addPixmap(ApplicationIconPixmap(size));
+    static const QIcon icon(new ApplicationIconEngine);
     return icon;
 }
 
 QPixmap ApplicationIconPixmap(int size)
 {
-    return QPixmap::fromImage(RenderedSvg(IconPath, QSize(size, size)));
+    return ApplicationIcon().pixmap(QSize(size, size));
 }
 
 } // namespace platform

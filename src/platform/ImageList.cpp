@@ -2,6 +2,8 @@
 
 #include "platform/Icons.h"
 
+#include <QHash>
+
 namespace platform {
 
 namespace {
@@ -18,9 +20,15 @@ public:
     {
         if (index < 1 || index > Count())
             return QPixmap();
-        const QImage picture = RenderedSvg(QStringLiteral(":/pictures/%1").arg(index), ImageSize());
-        return picture.isNull() ? QPixmap() : QPixmap::fromImage(picture);
+        // Each picture is drawn once, the first time it is asked for.
+        QPixmap& picture = m_drawn[index];
+        if (picture.isNull())
+            picture = QPixmap::fromImage(RenderedSvg(QStringLiteral(":/pictures/%1").arg(index), ImageSize()));
+        return picture;
     }
+
+private:
+    mutable QHash<int, QPixmap> m_drawn;
 };
 
 } // namespace
