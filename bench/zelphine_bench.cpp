@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPlainTextEdit>
+#include <QWindow>
 #include <benchmark/benchmark.h>
 
 #include <sys/resource.h>
@@ -30,6 +31,14 @@ namespace {
 
 const char* const ChildOption = "--child=";
 
+// Paints the window as the desktop shows it first: once it is exposed.
+void PaintOnce(QWidget* window)
+{
+    while (!window->windowHandle() || !window->windowHandle()->isExposed())
+        QCoreApplication::processEvents();
+    window->repaint();
+}
+
 [[noreturn]] void EndChild()
 {
     std::fflush(nullptr);
@@ -43,7 +52,7 @@ const char* const ChildOption = "--child=";
     platform::form<frmStartup>();
     for (platform::Form* form : platform::Forms::Loaded()) {
         if (form->isVisible())
-            form->repaint();
+            PaintOnce(form);
     }
     EndChild();
 }
@@ -56,7 +65,7 @@ const char* const ChildOption = "--child=";
     client->setFixedSize(platform::twips(8565), platform::twips(8040));
     window.setCentralWidget(client);
     window.show();
-    window.repaint();
+    PaintOnce(&window);
     EndChild();
 }
 
