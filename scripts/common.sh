@@ -3,6 +3,9 @@
 
 # Building, and running the program on a desktop.
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libqt6svg6 xdg-utils fonts-dejavu-core)
+# For the tests alone: the outside readers of the saved report (LibreOffice) and of the printed
+# one (pdftotext).
+TEST_PACKAGES=(libreoffice-writer-nogui poppler-utils)
 
 cd "$(dirname "${BASH_SOURCE[0]}")/.." || exit 1
 

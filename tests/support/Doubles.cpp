@@ -1,5 +1,7 @@
 #include "support/Doubles.h"
 
+#include <QPdfWriter>
+
 namespace doubles {
 
 namespace {
@@ -51,6 +53,17 @@ int MsgBox::Ask(const QString& prompt, int style)
     return (style & 7) == vbYesNo ? vbYes : vbOK;
 }
 
+bool Printer::Print(const QTextDocument& document)
+{
+    if (missing)
+        return false;
+    QPdfWriter pages(pdfPath);
+    if (!platform::PrintPages(document, pages))
+        return false;
+    ++printed;
+    return true;
+}
+
 Surroundings::Surroundings()
 {
     platform::Shell::replace(&shell);
@@ -58,6 +71,7 @@ Surroundings::Surroundings()
     platform::SettingsStore::replace(&store);
     platform::Runtime::replace(&runtime);
     platform::ImageList::replace(&pictures);
+    platform::Printer::replace(&printer);
 }
 
 Surroundings::~Surroundings()
@@ -67,6 +81,7 @@ Surroundings::~Surroundings()
     platform::SettingsStore::replace(nullptr);
     platform::Runtime::replace(nullptr);
     platform::ImageList::replace(nullptr);
+    platform::Printer::replace(nullptr);
 }
 
 } // namespace doubles

@@ -5,6 +5,7 @@
 
 #include "platform/ImageList.h"
 #include "platform/MsgBox.h"
+#include "platform/Printer.h"
 #include "platform/Runtime.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
@@ -17,6 +18,7 @@
 #include <QQueue>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 namespace doubles {
 
@@ -137,6 +139,17 @@ public:
     int ends = 0;
 };
 
+// A printer that prints into a PDF file; it can be made to be missing.
+class Printer : public platform::Printer
+{
+public:
+    bool Print(const QTextDocument& document) override;
+
+    QString pdfPath;      // where the pages go
+    bool missing = false; // no printer: nothing is printed
+    int printed = 0;      // documents printed
+};
+
 // Every service of the outside world replaced by its double, for the life of the object.
 struct Surroundings
 {
@@ -150,6 +163,7 @@ struct Surroundings
     SettingsStore store;
     Runtime runtime;
     ImageList pictures;
+    Printer printer;
 };
 
 } // namespace doubles
