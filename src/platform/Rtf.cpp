@@ -90,8 +90,9 @@ public:
                 switchTo(formatOf(fragment.charFormat()));
                 m_body += Escaped(fragment.text());
             }
-            if (block.next().isValid())
-                m_body += "\\par\r\n";
+            // Every paragraph ends with its mark, the last one too: readers take the text after
+            // the last mark as one more paragraph only when it is not empty.
+            m_body += "\\par\r\n";
         }
     }
 
@@ -105,7 +106,7 @@ public:
             rtf += "\\red" + QByteArray::number(colour.red()) + "\\green" + QByteArray::number(colour.green())
                 + "\\blue" + QByteArray::number(colour.blue()) + ';';
         }
-        rtf += "}\r\n\\viewkind4\\uc1\\pard " + m_body + "\r\n}\r\n";
+        rtf += "}\r\n\\viewkind4\\uc1\\pard " + m_body + "}\r\n";
         return rtf;
     }
 

@@ -64,6 +64,33 @@ bool Printer::Print(const QTextDocument& document)
     return true;
 }
 
+bool CommonDialog::ShowSave(QWidget*, Properties& dialog)
+{
+    shown.append(dialog);
+    while (!typed.isEmpty()) {
+        const std::optional<QString> answer = typed.dequeue();
+        if (!answer)
+            return false;
+        const QString path = WithDefaultExt(*answer, dialog.DefaultExt);
+        switch (Check(path, dialog.Flags)) {
+        case FolderMissing:
+        case WriteProtected:
+            refused.append(path);
+            continue;
+        case AskToReplace:
+            askedToReplace.append(path);
+            if (!replace)
+                continue;
+            break;
+        case Accepted:
+            break;
+        }
+        dialog.FileName = path;
+        return true;
+    }
+    return false;
+}
+
 Surroundings::Surroundings()
 {
     platform::Shell::replace(&shell);
@@ -72,6 +99,7 @@ Surroundings::Surroundings()
     platform::Runtime::replace(&runtime);
     platform::ImageList::replace(&pictures);
     platform::Printer::replace(&printer);
+    platform::CommonDialog::replace(&dialogs);
 }
 
 Surroundings::~Surroundings()
@@ -82,6 +110,7 @@ Surroundings::~Surroundings()
     platform::Runtime::replace(nullptr);
     platform::ImageList::replace(nullptr);
     platform::Printer::replace(nullptr);
+    platform::CommonDialog::replace(nullptr);
 }
 
 } // namespace doubles

@@ -3,6 +3,7 @@
 // Test doubles of the platform layer: they record what the program asks of the outside world
 // and give scripted answers.
 
+#include "platform/CommonDialog.h"
 #include "platform/ImageList.h"
 #include "platform/MsgBox.h"
 #include "platform/Printer.h"
@@ -150,6 +151,22 @@ public:
     int printed = 0;      // documents printed
 };
 
+// A Save As dialog that the user answers from a script: each answer is the full path the user
+// types, or none for Cancel. The dialog treats the answers as the real one does: it adds the
+// default extension, refuses what the flags refuse (the user then gives the next answer) and asks
+// before replacing a file. With the script used up, the user cancels.
+class CommonDialog : public platform::CommonDialog
+{
+public:
+    bool ShowSave(QWidget* owner, Properties& dialog) override;
+
+    QList<Properties> shown;             // the properties of each showing, as they were set
+    QQueue<std::optional<QString>> typed;
+    QStringList refused;                 // the paths the dialog refused
+    QStringList askedToReplace;          // the paths it asked about before replacing
+    bool replace = true;                 // the user's answer to that question
+};
+
 // Every service of the outside world replaced by its double, for the life of the object.
 struct Surroundings
 {
@@ -164,6 +181,7 @@ struct Surroundings
     Runtime runtime;
     ImageList pictures;
     Printer printer;
+    CommonDialog dialogs;
 };
 
 } // namespace doubles
