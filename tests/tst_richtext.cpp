@@ -236,8 +236,12 @@ private slots:
         // Text typed later is detected as it comes.
         QTest::keyClicks(&box, " www.typed.org");
         QCOMPARE(LinkTexts(box), QStringList({"http://a", "www.typed.org"}));
-        QTest::keyClicks(&box, "/more");
+        QTest::keyClicks(&box, "/more and");
         QCOMPARE(LinkTexts(box).last(), QString("www.typed.org/more"));
+        QStringList drawn;
+        for (const QTextEdit::ExtraSelection& link : box.extraSelections())
+            drawn.append(link.cursor.selectedText());
+        QCOMPARE(drawn, LinkTexts(box));
     }
 
     void aLeftPressOnALinkOpensIt()

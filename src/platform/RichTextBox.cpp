@@ -165,8 +165,7 @@ void RichTextBox::detectLinks()
             }
         }
     }
-    if (links == m_links)
-        return;
+    // Drawn anew even when the ranges stay: the drawn ones grow with text typed at their end.
     m_links = links;
     showLinks();
 }
