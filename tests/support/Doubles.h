@@ -140,15 +140,15 @@ public:
     int ends = 0;
 };
 
-// A printer that prints into a PDF file; it can be made to be missing.
+// A printer that prints into a PDF file; it can be missing.
 class Printer : public platform::Printer
 {
 public:
     bool Print(const QTextDocument& document) override;
 
-    QString pdfPath;      // where the pages go
-    bool missing = false; // no printer: nothing is printed
-    int printed = 0;      // documents printed
+    QString pdfPath;
+    bool missing = false;
+    int printed = 0;
 };
 
 // A Save As dialog that the user answers from a script: each answer is the full path the user
@@ -160,11 +160,11 @@ class CommonDialog : public platform::CommonDialog
 public:
     bool ShowSave(QWidget* owner, Properties& dialog) override;
 
-    QList<Properties> shown;             // the properties of each showing, as they were set
+    QList<Properties> shown; // as each showing got them
     QQueue<std::optional<QString>> typed;
-    QStringList refused;                 // the paths the dialog refused
-    QStringList askedToReplace;          // the paths it asked about before replacing
-    bool replace = true;                 // the user's answer to that question
+    QStringList refused;
+    QStringList askedToReplace;
+    bool replace = true; // the user's answer
 };
 
 // Every service of the outside world replaced by its double, for the life of the object.
