@@ -96,12 +96,6 @@ void TypeName(QWidget* dialog, const QString& path)
     QTest::keyClick(name, Qt::Key_Return);
 }
 
-void Answer(QWidget* box, QMessageBox::StandardButton button, QStringList& seen)
-{
-    seen.append(qobject_cast<QMessageBox*>(box)->text());
-    qobject_cast<QMessageBox*>(box)->button(button)->click();
-}
-
 } // namespace
 
 class TestReport : public QObject
@@ -119,10 +113,8 @@ private:
         mod_All::SelectedSign = sign;
         return *(report = &platform::form<frmSave>());
     }
-    template <class T = QWidget>
-    T* control(const QString& name) const { return report->findChild<T*>(name); }
-    RichTextBox* box() const { return control<RichTextBox>("RTB"); }
-    void click(const QString& name) { QTest::mouseClick(control(name), Qt::LeftButton); }
+    RichTextBox* box() const { return report->findChild<RichTextBox*>("RTB"); }
+    void click(const QString& name) { QTest::mouseClick(report->findChild<QWidget*>(name), Qt::LeftButton); }
 
 private slots:
     void init()
@@ -294,15 +286,16 @@ private slots:
                              seen.append(qobject_cast<QFileDialog*>(modal)->selectedNameFilter());
                              TypeName(modal, locked.fileName());
                          },
-                         [&](QWidget* box) { Answer(box, QMessageBox::Ok, seen); },
-                         [&](QWidget* modal) { TypeName(modal, inFolder("missing/report")); },
-                         [&](QWidget* box) { Answer(box, QMessageBox::Ok, seen); },
+                         [&](QWidget* box) {
+                             seen.append(qobject_cast<QMessageBox*>(box)->text());
+                             qobject_cast<QMessageBox*>(box)->accept();
+                         },
                          [&](QWidget* modal) { TypeName(modal, inFolder("report")); }});
         QVERIFY(platform::CommonDialog::real().ShowSave(nullptr, dialog));
         QCOMPARE(dialog.FileName, inFolder("report.rtf"));
-        QCOMPARE(seen.size(), 3);
+        QCOMPARE(seen.size(), 2);
         QCOMPARE(seen[0], "Rich Text Format (*.rtf)");
-        QVERIFY(seen[1].contains("write-protected") && seen[2].contains("folder does not exist"));
+        QVERIFY(seen[1].contains("write-protected"));
     }
 };
 

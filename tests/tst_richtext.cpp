@@ -59,12 +59,6 @@ QStringList LinkTexts(const RichTextBox& box)
     return texts;
 }
 
-QByteArray Contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : "(missing)";
-}
-
 class Browser : public QObject
 {
     Q_OBJECT
@@ -132,7 +126,10 @@ private slots:
         QVERIFY(!box.SaveFile(inLocked));
         QVERIFY(!box.SaveFile(readOnly));
         QFile::setPermissions(folder.filePath("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QCOMPARE(Contents(inLocked) + Contents(readOnly), QByteArray("oldold"));
+        for (const QString& path : {inLocked, readOnly}) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll() == "old");
+        }
     }
 
     void printsTheSelectionOrTheWholeDocument()
