@@ -4,9 +4,10 @@
 # Building, and running the program on a desktop.
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libqt6svg6 libxcb1-dev xdg-utils fonts-dejavu-core)
 
-# Only the tests need these: a virtual X display and a key presser for the test that drives the
-# program on a real display.
-TEST_PACKAGES=(xvfb xauth xdotool)
+# For the tests alone: the outside readers of the saved report (LibreOffice) and of the printed
+# one (pdftotext), a virtual X display and a key presser for the test that drives the program on
+# a real display.
+TEST_PACKAGES=(libreoffice-writer-nogui poppler-utils xvfb xauth xdotool)
 # Only the benchmark needs this.
 BENCH_PACKAGES=(libbenchmark-dev)
 

@@ -4,6 +4,7 @@
 #include "app/mod_Help.h"
 #include "app/site.h"
 #include "platform/Text.h"
+#include "report/frmSave.h"
 #include "signs/zodiac.h"
 
 using namespace platform;
@@ -250,6 +251,7 @@ void frmMain::createControls()
 
     connect(cboSign, &ComboBox::Click, this, &frmMain::cboSign_Click);
     connect(lstOptions, &QListWidget::currentRowChanged, this, &frmMain::lstOptions_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &frmMain::cmdSave_Click);
 }
 
 void frmMain::createTopicPanels()
@@ -386,6 +388,12 @@ void frmMain::cboSign_Click()
         if (QWidget* box = findChild<QWidget*>(QLatin1String(row.box)))
             SetTextOf(box, sign->record->*row.field);
     }
+}
+
+// The report of the chosen sign, composed afresh; returns once the report window has closed.
+void frmMain::cmdSave_Click()
+{
+    form<frmSave>().ShowModal();
 }
 
 // Shows picture `number` of the sign pictures; when the list cannot give it, the box keeps the

@@ -17,6 +17,7 @@ public:
 
     void cboSign_Click();
     void lstOptions_Click();
+    void cmdSave_Click();
 
     // The two offers, stacked on one rectangle; start-up brings one of them to the front.
     platform::LinkLabel* lblCobrand = nullptr;

@@ -8,7 +8,8 @@ namespace platform {
 namespace {
 
 // The desktop's default handler for the address (on Linux, xdg-open). Owner, parameters,
-// directory and show command have no meaning there.
+// directory and show command have no meaning there. A text without scheme is read as the shell
+// reads it: "www.example.com" is a web address, "/home/me/a.rtf" a file.
 class DesktopShell : public Shell
 {
 public:
@@ -16,7 +17,7 @@ public:
                       const std::optional<QString>&, const std::optional<QString>&, int) override
     {
         if (verb.compare(QLatin1String("Open"), Qt::CaseInsensitive) == 0)
-            QDesktopServices::openUrl(QUrl(file, QUrl::TolerantMode));
+            QDesktopServices::openUrl(QUrl::fromUserInput(file));
     }
 };
 

@@ -1,5 +1,7 @@
 #include "support/Doubles.h"
 
+#include <QPdfWriter>
+
 namespace doubles {
 
 namespace {
@@ -51,6 +53,44 @@ int MsgBox::Ask(const QString& prompt, int style)
     return (style & 7) == vbYesNo ? vbYes : vbOK;
 }
 
+bool Printer::Print(const QTextDocument& document)
+{
+    if (missing)
+        return false;
+    QPdfWriter pages(pdfPath);
+    if (!platform::PrintPages(document, pages))
+        return false;
+    ++printed;
+    return true;
+}
+
+bool CommonDialog::ShowSave(QWidget*, Properties& dialog)
+{
+    shown.append(dialog);
+    while (!typed.isEmpty()) {
+        const std::optional<QString> answer = typed.dequeue();
+        if (!answer)
+            return false;
+        const QString path = WithDefaultExt(*answer, dialog.DefaultExt);
+        switch (Check(path, dialog.Flags)) {
+        case FolderMissing:
+        case WriteProtected:
+            refused.append(path);
+            continue;
+        case AskToReplace:
+            askedToReplace.append(path);
+            if (!replace)
+                continue;
+            break;
+        case Accepted:
+            break;
+        }
+        dialog.FileName = path;
+        return true;
+    }
+    return false;
+}
+
 Surroundings::Surroundings()
 {
     platform::Shell::replace(&shell);
@@ -58,6 +98,8 @@ Surroundings::Surroundings()
     platform::SettingsStore::replace(&store);
     platform::Runtime::replace(&runtime);
     platform::ImageList::replace(&pictures);
+    platform::Printer::replace(&printer);
+    platform::CommonDialog::replace(&dialogs);
 }
 
 Surroundings::~Surroundings()
@@ -67,6 +109,8 @@ Surroundings::~Surroundings()
     platform::SettingsStore::replace(nullptr);
     platform::Runtime::replace(nullptr);
     platform::ImageList::replace(nullptr);
+    platform::Printer::replace(nullptr);
+    platform::CommonDialog::replace(nullptr);
 }
 
 } // namespace doubles

@@ -3,8 +3,10 @@
 // Test doubles of the platform layer: they record what the program asks of the outside world
 // and give scripted answers.
 
+#include "platform/CommonDialog.h"
 #include "platform/ImageList.h"
 #include "platform/MsgBox.h"
+#include "platform/Printer.h"
 #include "platform/Runtime.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
@@ -17,6 +19,7 @@
 #include <QQueue>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 namespace doubles {
 
@@ -137,6 +140,33 @@ public:
     int ends = 0;
 };
 
+// A printer that prints into a PDF file; it can be missing.
+class Printer : public platform::Printer
+{
+public:
+    bool Print(const QTextDocument& document) override;
+
+    QString pdfPath;
+    bool missing = false;
+    int printed = 0;
+};
+
+// A Save As dialog that the user answers from a script: each answer is the full path the user
+// types, or none for Cancel. The dialog treats the answers as the real one does: it adds the
+// default extension, refuses what the flags refuse (the user then gives the next answer) and asks
+// before replacing a file. With the script used up, the user cancels.
+class CommonDialog : public platform::CommonDialog
+{
+public:
+    bool ShowSave(QWidget* owner, Properties& dialog) override;
+
+    QList<Properties> shown; // as each showing got them
+    QQueue<std::optional<QString>> typed;
+    QStringList refused;
+    QStringList askedToReplace;
+    bool replace = true; // the user's answer
+};
+
 // Every service of the outside world replaced by its double, for the life of the object.
 struct Surroundings
 {
@@ -150,6 +180,8 @@ struct Surroundings
     SettingsStore store;
     Runtime runtime;
     ImageList pictures;
+    Printer printer;
+    CommonDialog dialogs;
 };
 
 } // namespace doubles

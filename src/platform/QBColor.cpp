@@ -1,0 +1,18 @@
+#include "platform/QBColor.h"
+
+namespace platform {
+
+QColor QBColor(int index)
+{
+    static const QRgb Palette[16] = {
+        qRgb(0, 0, 0),       qRgb(0, 0, 128),     qRgb(0, 128, 0),     qRgb(0, 128, 128),
+        qRgb(128, 0, 0),     qRgb(128, 0, 128),   qRgb(128, 128, 0),   qRgb(192, 192, 192),
+        qRgb(128, 128, 128), qRgb(0, 0, 255),     qRgb(0, 255, 0),     qRgb(0, 255, 255),
+        qRgb(255, 0, 0),     qRgb(255, 0, 255),   qRgb(255, 255, 0),   qRgb(255, 255, 255),
+    };
+    if (index < 0 || index > 15)
+        return QColor();
+    return QColor(Palette[index]);
+}
+
+} // namespace platform
