@@ -160,6 +160,25 @@ private slots:
         QCOMPARE(LinkTexts(box), QStringList({"www.typed.org/more"}));
         QCOMPARE(box.extraSelections().size(), 1); // drawn over the link alone
         QCOMPARE(box.extraSelections().first().cursor.selectedText(), "www.typed.org/more");
+
+        // A change looks again at the paragraphs it touched only: the links found that way are
+        // those a look at the whole text finds.
+        box.setPlainText("a www.one.org b\nc www.two.org d www.three.org\ne www.four.org");
+        const auto edit = [&](int at, int removing, const QString& inserting) {
+            QTextCursor cursor(box.document());
+            cursor.setPosition(at);
+            cursor.setPosition(at + removing, QTextCursor::KeepAnchor);
+            cursor.insertText(inserting);
+            const QList<platform::CharRange> found = box.Links();
+            box.AutoUrlDetect(true);
+            QCOMPARE(found, box.Links());
+        };
+        edit(20, 0, "xx www.new.net ");
+        edit(4, 30, "");
+        edit(0, 0, "www.first.org\n\n");
+        edit(box.document()->characterCount() - 1, 0, "/end");
+        edit(16, 1, "");
+        QCOMPARE(LinkTexts(box), QStringList({"www.first.org", "www.three.org", "www.four.org/end"}));
     }
 
     void aLeftPressOnALinkOpensIt()

@@ -45,7 +45,7 @@ RichTextBox::RichTextBox(QWidget* parent, const QString& name)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setLineWrapMode(QTextEdit::WidgetWidth);
     viewport()->setMouseTracking(true); // the pointer turns to a hand over a link
-    connect(document(), &QTextDocument::contentsChanged, this, &RichTextBox::detectLinks);
+    connect(document(), &QTextDocument::contentsChange, this, &RichTextBox::redetectLinks);
 }
 
 bool RichTextBox::SelBold() const
@@ -154,19 +154,48 @@ QString RichTextBox::TextRange(int cpMin, int cpMax) const
 
 void RichTextBox::detectLinks()
 {
-    QList<CharRange> links;
-    if (m_detectUrls) {
-        for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
-            QRegularExpressionMatchIterator found = WebAddress().globalMatch(block.text());
-            while (found.hasNext()) {
-                const QRegularExpressionMatch address = found.next();
-                const int start = block.position() + int(address.capturedStart());
-                links.append({start, start + int(address.capturedLength())});
-            }
+    m_links.clear();
+    if (m_detectUrls)
+        findLinks(document()->begin(), document()->end(), m_links);
+    showLinks();
+}
+
+void RichTextBox::findLinks(QTextBlock from, const QTextBlock& to, QList<CharRange>& links) const
+{
+    for (; from.isValid() && from != to; from = from.next()) {
+        QRegularExpressionMatchIterator found = WebAddress().globalMatch(from.text());
+        while (found.hasNext()) {
+            const QRegularExpressionMatch address = found.next();
+            const int start = from.position() + int(address.capturedStart());
+            links.append({start, start + int(address.capturedLength())});
         }
     }
+}
+
+// A change looks again only at the paragraphs it touched; the links after it move with the text,
+// so typing costs the same however long the document is.
+void RichTextBox::redetectLinks(int position, int removed, int added)
+{
+    if (!m_detectUrls)
+        return;
+    const QTextBlock first = document()->findBlock(position);
+    const QTextBlock afterLast = document()->findBlock(position + added).next();
+    const int changedFrom = first.position();
+    const int changedTo = afterLast.isValid() ? afterLast.position() : document()->characterCount();
+    QList<CharRange> before, after;
+    for (CharRange link : std::as_const(m_links)) {
+        if (link.cpMax <= changedFrom) {
+            before.append(link);
+        } else if (link.cpMin >= position + removed) {
+            link.cpMin += added - removed;
+            link.cpMax += added - removed;
+            if (link.cpMin >= changedTo)
+                after.append(link);
+        }
+    }
+    findLinks(first, afterLast, before);
     // Drawn anew even when the ranges stay: the drawn ones grow with text typed at their end.
-    m_links = links;
+    m_links = before + after;
     showLinks();
 }
 

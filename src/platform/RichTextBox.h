@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QList>
 #include <QPointer>
+#include <QTextBlock>
 #include <QTextEdit>
 #include <optional>
 
@@ -114,6 +115,8 @@ protected:
 
 private:
     void detectLinks();
+    void redetectLinks(int position, int removed, int added);
+    void findLinks(QTextBlock from, const QTextBlock& to, QList<CharRange>& links) const;
     void showLinks();
     // The position of the character under a point of the viewport; -1 over no character.
     int characterAt(const QPoint& point) const;
