@@ -2,7 +2,11 @@
 // needs for the same visible result, timed in one run with their repetitions interleaved. Prints
 // one table: the medians, their ratio and the ratio aimed at.
 
+#include "app/mod_All.h"
 #include "main_window/frmMain.h"
+#include "platform/RichTextBox.h"
+#include "report/frmSave.h"
+#include "report/mod_RTB.h"
 #include "platform/Form.h"
 #include "platform/Twips.h"
 #include "signs/zodiac.h"
@@ -10,6 +14,13 @@
 #include "support/Doubles.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QPdfWriter>
+#include <QTextBlock>
+#include <QTextDocumentFragment>
+#include <QTextDocumentWriter>
+#include <QTextEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -170,6 +181,190 @@ void SignSwitchFloor(benchmark::State& state)
     }
 }
 
+// ---- The report of the longest sign: composing, saving, printing, typing into it.
+
+const QString LongestSign = QStringLiteral("Libra");
+
+// Opens a report window as the Save button does, without waiting for it to close.
+frmSave& OpenReport()
+{
+    FindSign(LongestSign)->load();
+    mod_All::SelectedSign = LongestSign;
+    auto* report = new frmSave;
+    report->Load();
+    report->show();
+    return *report;
+}
+
+// One report window, open for as long as the benchmark runs.
+frmSave& SharedReport()
+{
+    static frmSave& report = OpenReport();
+    return report;
+}
+
+platform::RichTextBox* BoxOf(frmSave& report)
+{
+    return report.findChild<platform::RichTextBox*>(QStringLiteral("RTB"));
+}
+
+// The report's text as formatted pieces, for the floor to insert the same way.
+struct Piece
+{
+    QString text;
+    QTextCharFormat format;
+    bool newBlock;
+};
+
+std::vector<Piece> PiecesOfReport()
+{
+    frmSave& report = OpenReport();
+    std::vector<Piece> pieces;
+    for (QTextBlock block = BoxOf(report)->document()->begin(); block.isValid(); block = block.next()) {
+        bool first = true;
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+            pieces.push_back({it.fragment().text(), it.fragment().charFormat(), first && block.position() > 0});
+            first = false;
+        }
+        if (first && block.position() > 0)
+            pieces.push_back({QString(), QTextCharFormat(), true});
+    }
+    delete &report;
+    return pieces;
+}
+
+void ComposeZelphine(benchmark::State& state)
+{
+    for (auto _ : state) {
+        frmSave& report = OpenReport();
+        report.repaint();
+        state.PauseTiming();
+        delete &report;
+        state.ResumeTiming();
+    }
+}
+
+void ComposeFloor(benchmark::State& state)
+{
+    static const std::vector<Piece> pieces = PiecesOfReport();
+    for (auto _ : state) {
+        QTextEdit box;
+        box.setGeometry(2, 32, 511, 409);
+        QTextCursor cursor(box.document());
+        for (const Piece& piece : pieces) {
+            if (piece.newBlock)
+                cursor.insertBlock();
+            cursor.insertText(piece.text, piece.format);
+        }
+        box.show();
+        box.repaint();
+        state.PauseTiming();
+        box.hide();
+        state.ResumeTiming();
+    }
+}
+
+QTextDocument& ReportDocument()
+{
+    return *BoxOf(SharedReport())->document();
+}
+
+const QString SavedPath = QDir::temp().filePath(QStringLiteral("zelphine-bench-report"));
+
+void SaveZelphine(benchmark::State& state)
+{
+    for (auto _ : state)
+        BoxOf(SharedReport())->SaveFile(SavedPath + QStringLiteral(".rtf"));
+}
+
+void SaveFloor(benchmark::State& state)
+{
+    QTextDocument& document = ReportDocument();
+    for (auto _ : state)
+        QTextDocumentWriter(SavedPath + QStringLiteral(".odt"), "odf").write(&document);
+}
+
+void PrintZelphine(benchmark::State& state)
+{
+    static doubles::Printer pdf;
+    pdf.pdfPath = SavedPath + QStringLiteral("-ours.pdf");
+    for (auto _ : state)
+        BoxOf(SharedReport())->SelPrint(pdf);
+}
+
+void PrintFloor(benchmark::State& state)
+{
+    QTextDocument& document = ReportDocument();
+    for (auto _ : state) {
+        QPdfWriter pages(SavedPath + QStringLiteral("-floor.pdf"));
+        document.print(&pages);
+    }
+}
+
+// A box holding the report, repeated until it holds `size` characters, shown.
+template <class Box>
+Box* BoxWithReport(int size)
+{
+    auto* box = new Box;
+    box->setGeometry(2, 32, 511, 409);
+    QTextCursor cursor(box->document());
+    while (box->document()->characterCount() < size) {
+        cursor.movePosition(QTextCursor::End);
+        cursor.insertFragment(QTextDocumentFragment(&ReportDocument()));
+    }
+    box->show();
+    return box;
+}
+
+// Types characters one by one at the end of the text, painting after each; every repetition
+// starts from the same text.
+void TypeInto(benchmark::State& state, QTextEdit* box)
+{
+    const int size = box->document()->characterCount();
+    QTextCursor end(box->document());
+    end.movePosition(QTextCursor::End);
+    box->setTextCursor(end);
+    box->setFocus();
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+    for (auto _ : state) {
+        QCoreApplication::sendEvent(box, &press);
+        QCoreApplication::sendEvent(box, &release);
+        box->viewport()->repaint();
+    }
+    QTextCursor typed(box->document());
+    typed.setPosition(size - 1);
+    typed.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    typed.removeSelectedText();
+}
+
+void TypingZelphine(benchmark::State& state, int size)
+{
+    static std::map<int, platform::RichTextBox*> boxes;
+    platform::RichTextBox*& box = boxes[size];
+    if (!box) {
+        box = new platform::RichTextBox(nullptr, QStringLiteral("RTB"));
+        mod_RTB::EnableRichTextLinks(box, box);
+        box->setGeometry(2, 32, 511, 409);
+        QTextCursor cursor(box->document());
+        while (box->document()->characterCount() < size) {
+            cursor.movePosition(QTextCursor::End);
+            cursor.insertFragment(QTextDocumentFragment(&ReportDocument()));
+        }
+        box->show();
+    }
+    TypeInto(state, box);
+}
+
+void TypingFloor(benchmark::State& state, int size)
+{
+    static std::map<int, QTextEdit*> boxes;
+    QTextEdit*& box = boxes[size];
+    if (!box)
+        box = BoxWithReport<QTextEdit>(size);
+    TypeInto(state, box);
+}
+
 // ---- The table.
 
 struct Measure
@@ -185,6 +380,12 @@ const Measure Measures[] = {
     {"start-up to first paint", "startup/zelphine", "startup/floor", 1.3, nullptr},
     {"peak memory after start-up", "startup/zelphine", "startup/floor", 1.3, "peak_kib"},
     {"sign switch (12 signs)", "signs/zelphine", "signs/floor", 1.5, nullptr},
+    {"report composition", "compose/zelphine", "compose/floor", 1.5, nullptr},
+    {"save", "save/zelphine", "save/floor", 1.0, nullptr},
+    {"print", "print/zelphine", "print/floor", 1.2, nullptr},
+    {"typing, per key, 20 KB", "type20/zelphine", "type20/floor", 2.0, nullptr},
+    {"typing, per key, 200 KB", "type200/zelphine", "type200/floor", 2.0, nullptr},
+    {"typing, 200 KB against 20 KB", "type200/zelphine", "type20/zelphine", 1.5, nullptr},
 };
 
 // Collects the medians of every benchmark (time in milliseconds, and counters).
@@ -235,6 +436,17 @@ int main(int argc, char* argv[])
     benchmark::RegisterBenchmark("startup/floor", StartUp, "floor")->Iterations(quick ? 1 : 4);
     benchmark::RegisterBenchmark("signs/zelphine", SignSwitchZelphine)->Iterations(quick ? 1 : 5);
     benchmark::RegisterBenchmark("signs/floor", SignSwitchFloor)->Iterations(quick ? 1 : 5);
+    benchmark::RegisterBenchmark("compose/zelphine", ComposeZelphine)->Iterations(quick ? 1 : 5);
+    benchmark::RegisterBenchmark("compose/floor", ComposeFloor)->Iterations(quick ? 1 : 5);
+    benchmark::RegisterBenchmark("save/zelphine", SaveZelphine)->Iterations(quick ? 1 : 10);
+    benchmark::RegisterBenchmark("save/floor", SaveFloor)->Iterations(quick ? 1 : 10);
+    benchmark::RegisterBenchmark("print/zelphine", PrintZelphine)->Iterations(quick ? 1 : 3);
+    benchmark::RegisterBenchmark("print/floor", PrintFloor)->Iterations(quick ? 1 : 3);
+    const int keys = quick ? 20 : 2000 / repetitions;
+    benchmark::RegisterBenchmark("type20/zelphine", TypingZelphine, 20000)->Iterations(keys);
+    benchmark::RegisterBenchmark("type20/floor", TypingFloor, 20000)->Iterations(keys);
+    benchmark::RegisterBenchmark("type200/zelphine", TypingZelphine, 200000)->Iterations(keys);
+    benchmark::RegisterBenchmark("type200/floor", TypingFloor, 200000)->Iterations(keys);
 
     std::string repeat = "--benchmark_repetitions=" + std::to_string(repetitions);
     char interleave[] = "--benchmark_enable_random_interleaving=true";
