@@ -1,7 +1,9 @@
-// The main window's menus and link labels, driven through the real menu bar, menus and labels.
+// The main window's menus and link labels, and the About box, driven through the real menu bar,
+// menus, labels and buttons.
 
 #include "app/mod_All.h"
 #include "app/site.h"
+#include "main_window/frmAbout.h"
 #include "main_window/frmMain.h"
 #include "platform/Twips.h"
 #include "support/Doubles.h"
@@ -55,6 +57,46 @@ private:
     }
 
     QStringList opened() const { return out->shell.files(); }
+
+    static frmAbout* aboutBox()
+    {
+        for (Form* loaded : Forms::Loaded()) {
+            if (auto* box = qobject_cast<frmAbout*>(loaded))
+                return box;
+        }
+        return nullptr;
+    }
+
+    // Chooses Help, About Software; `whileOpen` runs once the box is shown and must close it.
+    // The call returns when the box has closed; one left open is closed after five seconds, so
+    // that a fault fails the test instead of hanging it.
+    void chooseAbout(const std::function<void(frmAbout&)>& whileOpen)
+    {
+        auto* mnuHelp = control<QMenu>("mnuHelp");
+        // The desktop gives the focus back to the main window when a box closes; here the
+        // test does.
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(window, Qt::Key_H, Qt::AltModifier);
+        QTRY_VERIFY(mnuHelp->isVisible());
+        QTimer watch;
+        QElapsedTimer since;
+        bool ran = false;
+        connect(&watch, &QTimer::timeout, this, [&] {
+            frmAbout* box = aboutBox();
+            if (box && box->isVisible() && !ran) {
+                ran = true;
+                whileOpen(*box);
+            } else if (since.elapsed() > 5000 && box) {
+                box->Unload();
+            }
+        });
+        since.start();
+        watch.start(10);
+        QTest::keyClick(mnuHelp, Qt::Key_A);
+        QVERIFY(ran);
+        QVERIFY2(since.elapsed() < 5000, "the box did not close");
+    }
 
 private slots:
     void init()
@@ -213,6 +255,56 @@ private slots:
         QVERIFY(!window->isVisible());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(window.isNull());
+    }
+
+    void aboutBoxOpensModallyAndClosesWithOkEnterOrEscape()
+    {
+        const struct
+        {
+            const char* how;
+            std::function<void(frmAbout&)> close;
+        } closings[] = {
+            {"Enter", [](frmAbout&) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); }},
+            {"OK", [](frmAbout& box) { QTest::mouseClick(box.findChild<QPushButton*>("cmdOK"), Qt::LeftButton); }},
+            {"Esc", [](frmAbout&) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); }},
+            {"close box", [](frmAbout& box) { box.close(); }},
+        };
+        for (const auto& closing : closings) {
+            QStringList shown;
+            chooseAbout([&](frmAbout& box) {
+                shown << box.windowTitle() << QString::number(box.client()->width())
+                      << QString::number(box.client()->height());
+                for (const char* name : {"Label1", "Label2", "Label3", "lblHomePage", "lblCobrand"})
+                    shown << box.findChild<Label*>(name)->text();
+                shown << (QApplication::activeModalWidget() == &box ? "modal" : "not modal")
+                      << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "no focus");
+                closing.close(box);
+            });
+            QVERIFY2(!aboutBox(), closing.how);
+            QCOMPARE(shown.size(), 10);
+            QCOMPARE(shown.mid(0, 3), QStringList({"Zelphine v1.75", QString::number(twips(7080)),
+                                                    QString::number(twips(3870))}));
+            QVERIFY(shown[3].startsWith("Zelphine is a highly informative"));
+            QCOMPARE(shown[4], QString("Zelphine v1.75"));
+            QCOMPARE(shown[6], "Click here to visit " + web(""));
+            QCOMPARE(shown.mid(8), QStringList({"modal", "cmdOK"}));
+        }
+        QVERIFY(opened().isEmpty());
+    }
+
+    void aboutLinksOpenTheirPagesAndLeaveTheBoxOpen()
+    {
+        bool openAfterLinks = false;
+        chooseAbout([&](frmAbout& box) {
+            for (const char* link : {"lblCobrand", "lblHomePage"}) {
+                QWidget* label = box.findChild<QWidget*>(link);
+                clickSeenAt(label->parentWidget(), label->geometry());
+            }
+            openAfterLinks = box.isVisible() && aboutBox() == &box;
+            box.close();
+        });
+        QVERIFY(openAfterLinks);
+        QCOMPARE(opened(), QStringList({help("/fully-branded.html"), web("")}));
     }
 };
 
