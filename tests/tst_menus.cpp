@@ -250,9 +250,14 @@ private slots:
         control<QAction>("mnuShow")->trigger();
         QVERIFY(window->isVisible());
 
+        // Exit unloads the window as its close box does: the refer-a-friend window follows.
         control<QAction>("mnuExit")->trigger();
         QVERIFY(!Forms::Loaded().contains(window.data()));
         QVERIFY(!window->isVisible());
+        QCOMPARE(Forms::Loaded().size(), 1);
+        QCOMPARE(Forms::Loaded()[0]->objectName(), QString("frmTellAFriend"));
+        QVERIFY(Forms::Loaded()[0]->isVisible());
+        QCOMPARE(out->runtime.ends, 0);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(window.isNull());
     }

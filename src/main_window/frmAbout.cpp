@@ -41,9 +41,7 @@ frmAbout::frmAbout()
     Place(Picture1, 120, 90, 480, 480);
 
     cmdOK = Button(form, QStringLiteral("cmdOK"), QStringLiteral("OK"));
-    QFont sansSerif(QStringLiteral("MS Sans Serif"));
-    sansSerif.setPointSizeF(8.25);
-    cmdOK->setFont(sansSerif);
+    cmdOK->setFont(MSSansSerif(8.25));
     cmdOK->setAutoDefault(true); // Enter presses it while it has the focus
     Place(cmdOK, 5745, 3480, 1260, 345);
 

@@ -5,6 +5,7 @@
 #include "app/site.h"
 #include "main_window/frmAbout.h"
 #include "platform/Text.h"
+#include "refer_friend/frmTellAFriend.h"
 
 #include <QAction>
 #include <QMenu>
@@ -409,8 +410,11 @@ void frmMain::Form_Load()
 void frmMain::Form_Unload(int& Cancel)
 {
     Q_UNUSED(Cancel);
-    // Closing the main window ends the program.
-    mod_Help::CloseAllAndEnd();
+    // The main window always closes; the program goes on with the refer-a-friend window, and
+    // ends when that one is closed.
+    frmTellAFriend& last = form<frmTellAFriend>();
+    last.show();
+    last.activateWindow();
 }
 
 void frmMain::lstOptions_Click()
