@@ -109,8 +109,8 @@ private slots:
         QVERIFY(!window->isVisible() && qobject_cast<frmTellAFriend*>(Forms::Loaded().last()));
     }
 
-    // Opened, closed with Enter, opened again and closed with OK after both links: the same
-    // texts each time, and the links leave it open.
+    // Closed with Enter, then with OK after both links, then with Esc: the same texts each
+    // time, and the links leave it open.
     void aboutBoxOpensModallyAndItsLinksLeaveItOpen()
     {
         QList<QStringList> seen;
@@ -123,8 +123,8 @@ private slots:
                          QApplication::focusWidget()->objectName()});
             for (const char* name : {"Label1", "Label2", "Label3", "lblHomePage", "lblCobrand"})
                 seen.last() << box->findChild<QLabel*>(name)->text();
-            if (seen.size() == 1)
-                return QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            if (seen.size() == 1 || seen.size() == 3)
+                return QTest::keyClick(QApplication::focusWidget(), seen.size() == 1 ? Qt::Key_Return : Qt::Key_Escape);
             clickSeen(box, "lblCobrand");
             clickSeen(box, "lblHomePage");
             seen.last() << (box->isVisible() ? "open" : "closed");
@@ -132,9 +132,12 @@ private slots:
         });
         whileOpen.start(10);
         chooseFromHelp(Qt::Key_A);
-        window->activateWindow(); // as the desktop does when the box closes
-        chooseFromHelp(Qt::Key_A);
-        QCOMPARE(seen.size(), 2);
+        for (int again = 0; again < 2; ++again) {
+            window->activateWindow(); // as the desktop does when the box closes
+            chooseFromHelp(Qt::Key_A);
+        }
+        QCOMPARE(seen.size(), 3);
+        QCOMPARE(seen[2], seen[0]);
         QCOMPARE(seen[0].mid(0, 2), QStringList({"modal", "cmdOK"}));
         QCOMPARE(seen[0][5], "Click here to visit " + web(""));
         QCOMPARE(seen[1], seen[0] + QStringList({"open"}));
