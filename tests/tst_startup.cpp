@@ -75,10 +75,12 @@ private slots:
         QCOMPARE(out->store.writes, 1); // the first start is recorded
         QCOMPARE(out->runtime.ends, 0);
 
-        // Closing the main window ends the program: both windows unload once.
+        // Closing the main window does not end the program: the refer-a-friend window follows.
         QVERIFY(main->close());
-        QCOMPARE(out->runtime.ends, 1);
-        QVERIFY(Forms::Loaded().isEmpty());
+        QCOMPARE(out->runtime.ends, 0);
+        QVERIFY(!loadedMainWindow());
+        QCOMPARE(Forms::Loaded().size(), 2);
+        QVERIFY(Forms::Loaded().contains(&startup));
     }
 
     void theReminderAsksBeforeAnyWindowIsShown()

@@ -63,6 +63,11 @@ void OpenLink(const QString& address)
                                    QStringLiteral("C:\\"), Shell::SW_SHOWNORMAL);
 }
 
+QString WebAddress(const QString& path)
+{
+    return WebPage(path);
+}
+
 void GoToSoftwaresPage() { OpenLink(WebPage(QStringLiteral("/tessalysoftwares"))); }
 void GoToDonatePage() { OpenLink(HelpPage(QStringLiteral("/donate.html"))); }
 void GoToHelpPage() { OpenLink(WebPage(QStringLiteral("/zelphine/zelphine-help.html"))); }

@@ -8,6 +8,8 @@ namespace mod_Help {
 
 // Opens a web address in the user's browser; nothing is reported, whatever happens.
 void OpenLink(const QString& address);
+// The address of a page on the maker's web site: the host, then `path` as it stands.
+QString WebAddress(const QString& path);
 
 void GoToSoftwaresPage();
 void GoToDonatePage();

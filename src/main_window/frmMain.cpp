@@ -3,9 +3,15 @@
 #include "app/mod_All.h"
 #include "app/mod_Help.h"
 #include "app/site.h"
+#include "main_window/frmAbout.h"
 #include "platform/Text.h"
+#include "refer_friend/frmTellAFriend.h"
 #include "report/frmSave.h"
 #include "signs/zodiac.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
 
 using namespace platform;
 
@@ -164,6 +170,30 @@ const QString DailyHoroscopeText = QStringLiteral(
     "day will be but also prepares you for the worst. Take this knowledge in your stride and have "
     "a great day! ");
 
+// A menu of the menu bar; its entry on the bar carries its name too.
+QMenu* Menu(QMenuBar* bar, const char* caption, const char* name)
+{
+    QMenu* menu = bar->addMenu(QString::fromLatin1(caption));
+    menu->setObjectName(QLatin1String(name));
+    menu->menuAction()->setObjectName(QLatin1String(name));
+    return menu;
+}
+
+// A command, in a menu or on the menu bar itself.
+QAction* Command(QWidget* menu, const char* caption, const char* name, frmMain* window, void (frmMain::*click)())
+{
+    auto* action = new QAction(QString::fromLatin1(caption), menu);
+    action->setObjectName(QLatin1String(name));
+    menu->addAction(action);
+    QObject::connect(action, &QAction::triggered, window, click);
+    return action;
+}
+
+void Separator(QMenu* menu, const char* name)
+{
+    menu->addSeparator()->setObjectName(QLatin1String(name));
+}
+
 } // namespace
 
 frmMain::frmMain()
@@ -173,6 +203,7 @@ frmMain::frmMain()
     setWindowTitle(QStringLiteral("Zelphine v1.75"));
     setFont(Verdana(8.25));
     setClientSize(8565, 8040);
+    createMenus();
     createControls();
     setTabOrder();
 }
@@ -252,6 +283,34 @@ void frmMain::createControls()
     connect(cboSign, &ComboBox::Click, this, &frmMain::cboSign_Click);
     connect(lstOptions, &QListWidget::currentRowChanged, this, &frmMain::lstOptions_Click);
     connect(cmdSave, &QPushButton::clicked, this, &frmMain::cmdSave_Click);
+    connect(Label61, &LinkLabel::Click, this, &frmMain::Label61_Click);
+    connect(lblAstrology, &LinkLabel::Click, this, &frmMain::lblAstrology_Click);
+    connect(lblCobrand, &LinkLabel::Click, this, &frmMain::lblCobrand_Click);
+    connect(lblFullBrand, &LinkLabel::Click, this, &frmMain::lblFullBrand_Click);
+    connect(lblDaily, &LinkLabel::Click, this, &frmMain::lblDaily_Click);
+    connect(lblForum, &LinkLabel::Click, this, &frmMain::lblForum_Click);
+}
+
+// The menu bar lies above the client area, which keeps its size: the window grows by the bar.
+void frmMain::createMenus()
+{
+    QMenuBar* bar = menuBar();
+    QMenu* mnuPopUp = Menu(bar, "PopUp", "mnuPopUp");
+    Command(mnuPopUp, "Update", "mnuUpd", this, &frmMain::mnuUpd_Click);
+    Command(mnuPopUp, "Show", "mnuShow", this, &frmMain::mnuShow_Click);
+    Command(mnuPopUp, "Exit", "mnuExit", this, &frmMain::mnuExit_Click);
+    mnuPopUp->menuAction()->setVisible(false);
+
+    QMenu* mnuHelp = Menu(bar, "&Help", "mnuHelp");
+    Command(mnuHelp, "&Online Help", "mnuOnline", this, &frmMain::mnuOnline_Click);
+    Command(mnuHelp, "&Visit Us Online", "mnuVisit", this, &frmMain::mnuVisit_Click);
+    Separator(mnuHelp, "mnuHelp1");
+    Command(mnuHelp, "Check for Software &Update", "mnuUpdate", this, &frmMain::mnuUpdate_Click);
+    Separator(mnuHelp, "mnuHelp2");
+    Command(mnuHelp, "&About Software", "mnuAbout", this, &frmMain::mnuAbout_Click);
+
+    Command(bar, "&Donate", "mnuDonate", this, &frmMain::mnuDonate_Click);
+    Command(bar, "Make Money &Online", "mnuMakeMoney", this, &frmMain::mnuMakeMoney_Click)->setVisible(false);
 }
 
 void frmMain::createTopicPanels()
@@ -353,8 +412,11 @@ void frmMain::Form_Load()
 void frmMain::Form_Unload(int& Cancel)
 {
     Q_UNUSED(Cancel);
-    // Closing the main window ends the program.
-    mod_Help::CloseAllAndEnd();
+    // The main window always closes; the program goes on with the refer-a-friend window, and
+    // ends when that one is closed.
+    frmTellAFriend& last = form<frmTellAFriend>();
+    last.show();
+    last.activateWindow();
 }
 
 void frmMain::lstOptions_Click()
@@ -394,6 +456,43 @@ void frmMain::cboSign_Click()
 void frmMain::cmdSave_Click()
 {
     form<frmSave>().ShowModal();
+}
+
+void frmMain::Label61_Click() { mod_Help::GoToHomePage(); }
+void frmMain::lblAstrology_Click() { mod_Help::GoToHelpPage(); }
+void frmMain::lblCobrand_Click() { mod_Help::GoToCoBrandPage(); }
+void frmMain::lblFullBrand_Click() { mod_Help::GoToFullBrandPage(); }
+void frmMain::lblDaily_Click() { OpenSignPage(&ZodiacSign::dailyPage); }
+void frmMain::lblForum_Click() { OpenSignPage(&ZodiacSign::forumPage); }
+
+void frmMain::mnuOnline_Click() { mod_Help::GoToHelpPage(); }
+void frmMain::mnuVisit_Click() { mod_Help::GoToHomePage(); }
+void frmMain::mnuUpdate_Click() { mod_Help::GoToDownloadPage(); }
+void frmMain::mnuDonate_Click() { mod_Help::GoToDonatePage(); }
+void frmMain::mnuMakeMoney_Click() { mod_Help::GoToFullBrandPage(); }
+void frmMain::mnuUpd_Click() { mod_Help::GoToDownloadPage(); }
+
+void frmMain::mnuAbout_Click()
+{
+    form<frmAbout>().ShowModal();
+}
+
+void frmMain::mnuShow_Click()
+{
+    show();
+    setWindowState(Qt::WindowNoState);
+}
+
+void frmMain::mnuExit_Click()
+{
+    Unload();
+}
+
+// Opens the chosen sign's page; a chosen name that is none of the twelve opens nothing.
+void frmMain::OpenSignPage(QString ZodiacSign::*page)
+{
+    if (const ZodiacSign* sign = FindSign(mod_All::SelectedSign))
+        mod_Help::OpenLink(mod_Help::WebAddress(sign->*page));
 }
 
 // Shows picture `number` of the sign pictures; when the list cannot give it, the box keeps the

@@ -3,6 +3,7 @@
 #include "platform/Controls.h"
 #include "platform/Form.h"
 #include "platform/ImageList.h"
+#include "signs/zodiac.h"
 
 #include <QList>
 
@@ -19,6 +20,26 @@ public:
     void lstOptions_Click();
     void cmdSave_Click();
 
+    // The link labels.
+    void Label61_Click();
+    void lblAstrology_Click();
+    void lblCobrand_Click();
+    void lblFullBrand_Click();
+    void lblDaily_Click();
+    void lblForum_Click();
+
+    // The menu commands. "PopUp" with its three commands and "Make Money Online" are never
+    // shown, so only code can run their handlers.
+    void mnuOnline_Click();
+    void mnuVisit_Click();
+    void mnuUpdate_Click();
+    void mnuAbout_Click();
+    void mnuDonate_Click();
+    void mnuMakeMoney_Click();
+    void mnuUpd_Click();
+    void mnuShow_Click();
+    void mnuExit_Click();
+
     // The two offers, stacked on one rectangle; start-up brings one of them to the front.
     platform::LinkLabel* lblCobrand = nullptr;
     platform::LinkLabel* lblFullBrand = nullptr;
@@ -29,10 +50,12 @@ protected:
 
 private:
     void createControls();
+    void createMenus();
     void createTopicPanels();
     void createUpdatePanel(QWidget* panel);
     void setTabOrder();
     void ShowPicture(int number);
+    void OpenSignPage(QString ZodiacSign::*page);
 
     platform::ImageList& imgPics;
 

@@ -60,6 +60,15 @@ QFont Verdana(double points, bool bold, bool underline)
     return font;
 }
 
+QFont MSSansSerif(double points, bool bold)
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    font.setUnderline(false);
+    return font;
+}
+
 void SetForeColor(QWidget* control, const QColor& color)
 {
     QPalette palette = control->palette();

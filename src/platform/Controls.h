@@ -15,6 +15,7 @@
 namespace platform {
 
 QFont Verdana(double points, bool bold = false, bool underline = false);
+QFont MSSansSerif(double points, bool bold = false);
 void SetForeColor(QWidget* control, const QColor& color);
 void SetBackColor(QWidget* control, const QColor& color);
 

@@ -13,6 +13,10 @@ struct ZodiacSign
     int pictureNumber; // the sign's picture in the alphabetical numbering, Aquarius 1 to Virgo 12
     void (*load)();    // fills `record` with the sign's profile
     SignData* record;
+    // The sign's pages on the maker's web site. The forum pages keep their own date ranges,
+    // which are not the birth dates of the record.
+    QString dailyPage;
+    QString forumPage;
 };
 
 extern const std::array<ZodiacSign, 12> Zodiac;
