@@ -111,6 +111,7 @@ frmMain* MainWindow()
         auto* made = new frmMain;
         made->Load();
         made->show();
+        PaintOnce(made);
         return made;
     }();
     return window;
@@ -155,6 +156,7 @@ struct BareSignWindow
             pictures.push_back(platform::ImageList::real().ListImage(sign.pictureNumber));
         }
         window.show();
+        PaintOnce(&window);
     }
 };
 
@@ -237,7 +239,7 @@ void ComposeZelphine(benchmark::State& state)
 {
     for (auto _ : state) {
         frmSave& report = OpenReport();
-        report.repaint();
+        PaintOnce(&report);
         state.PauseTiming();
         delete &report;
         state.ResumeTiming();
@@ -257,7 +259,7 @@ void ComposeFloor(benchmark::State& state)
             cursor.insertText(piece.text, piece.format);
         }
         box.show();
-        box.repaint();
+        PaintOnce(&box);
         state.PauseTiming();
         box.hide();
         state.ResumeTiming();
@@ -313,6 +315,7 @@ Box* BoxWithReport(int size)
         cursor.insertFragment(QTextDocumentFragment(&ReportDocument()));
     }
     box->show();
+    PaintOnce(box);
     return box;
 }
 
@@ -352,6 +355,7 @@ void TypingZelphine(benchmark::State& state, int size)
             cursor.insertFragment(QTextDocumentFragment(&ReportDocument()));
         }
         box->show();
+        PaintOnce(box);
     }
     TypeInto(state, box);
 }
