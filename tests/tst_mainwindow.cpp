@@ -183,6 +183,7 @@ private slots:
         QTest::newRow("Aquarius") << "Aquarius" << 1;
         QTest::newRow("Virgo") << "Virgo" << 12;
         QTest::newRow("Sagittarius") << "Sagittarius" << 9;
+        QTest::newRow("Pisces") << "Pisces" << 8; // its negative traits hold the one "ç"
     }
     void choosingASignRewritesTheWindow()
     {

@@ -193,9 +193,12 @@ private slots:
         QCOMPARE(reports[0].count("Famous Personalities"), 1);
     }
 
+    // Pisces' report, with the one "ç" of the data, reaches the file intact.
     void savesTheReportWhereTheUserChooses()
     {
-        openReport("Leo");
+        FindSign("Pisces")->load();
+        openReport("Pisces");
+        QVERIFY(box()->toPlainText().contains(QString::fromUtf8("façade")));
         out->dialogs.typed.enqueue(std::nullopt);
         click("cmdSave");
         QCOMPARE(QDir(folder->path()).entryList(QDir::Files), QStringList());
@@ -204,20 +207,20 @@ private slots:
         QCOMPARE(shown.Flags, 0x8806);
 
         // A name typed without extension ends in ".rtf"; LibreOffice reads the report back.
-        out->dialogs.typed.enqueue(inFolder("leo"));
+        out->dialogs.typed.enqueue(inFolder("pisces"));
         click("cmdSave");
-        QCOMPARE(readers::LibreOffice(inFolder("leo.rtf"), "txt"), box()->toPlainText() + "\n");
+        QCOMPARE(readers::LibreOffice(inFolder("pisces.rtf"), "txt"), box()->toPlainText() + "\n");
         QTextDocument readBack;
-        readBack.setHtml(readers::LibreOffice(inFolder("leo.rtf"), "html"));
+        readBack.setHtml(readers::LibreOffice(inFolder("pisces.rtf"), "html"));
         QCOMPARE(readers::StyledWords(readBack), readers::StyledWords(*box()->document()));
 
         // The next save starts with an empty name again; another extension still gets RTF.
         out->dialogs.replace = false;
-        out->dialogs.typed.append({inFolder("leo.rtf"), inFolder("leo.txt")});
+        out->dialogs.typed.append({inFolder("pisces.rtf"), inFolder("pisces.txt")});
         click("cmdSave");
         QVERIFY(out->dialogs.shown.last().FileName.isEmpty());
-        QCOMPARE(out->dialogs.askedToReplace, QStringList({inFolder("leo.rtf")}));
-        QCOMPARE(Contents(inFolder("leo.txt")), Contents(inFolder("leo.rtf")));
+        QCOMPARE(out->dialogs.askedToReplace, QStringList({inFolder("pisces.rtf")}));
+        QCOMPARE(Contents(inFolder("pisces.txt")), Contents(inFolder("pisces.rtf")));
         QVERIFY(out->boxes.shown.isEmpty());
     }
 
