@@ -1,35 +1,59 @@
 #include "platform/Icons.h"
 
-#include <QFile>
 #include <QHash>
 #include <QIconEngine>
+#include <QImageReader>
 #include <QPainter>
-#include <QSvgRenderer>
 
 namespace platform {
 
 namespace {
 
-const QString IconPath = QStringLiteral(":/icons/zelphine");
-const QList<QSize> IconSizes = {{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
+const QList<int> IconSizes = {16, 32, 48, 64, 128, 256};
 
-// Draws the icon at a size only when someone asks for that size, and once: a window that is
+// The icon's picture drawn for `size`: the smallest of the rendered sizes that is at least as
+// large, scaled down when it is not exactly that size.
+QPixmap IconPicture(const QSize& size)
+{
+    const int wanted = qMax(size.width(), size.height());
+    int source = IconSizes.last();
+    for (int available : IconSizes) {
+        if (available >= wanted) {
+            source = available;
+            break;
+        }
+    }
+    const QImage picture = BuiltInPicture(QStringLiteral(":/icons/zelphine-%1").arg(source));
+    if (picture.isNull() || picture.size() == size)
+        return QPixmap::fromImage(picture);
+    return QPixmap::fromImage(picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
+// Loads the icon at a size only when someone asks for that size, and once: a window that is
 // never given an icon by its desktop costs nothing.
 class ApplicationIconEngine : public QIconEngine
 {
 public:
     QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override
     {
+        if (size.isEmpty())
+            return QPixmap();
         QPixmap& drawn = m_drawn[size.width() << 16 | size.height()];
         if (drawn.isNull())
-            drawn = QPixmap::fromImage(RenderedSvg(IconPath, size));
+            drawn = IconPicture(size);
         return drawn;
     }
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
     {
         painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
     }
-    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return IconSizes; }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> sizes;
+        for (int size : IconSizes)
+            sizes.append(QSize(size, size));
+        return sizes;
+    }
     QIconEngine* clone() const override { return new ApplicationIconEngine(*this); }
 
 private:
@@ -38,19 +62,13 @@ private:
 
 } // namespace
 
-QImage RenderedSvg(const QString& path, QSize size)
+QImage BuiltInPicture(const QString& path)
 {
-    // Checked first so that a missing picture is a quiet null image, not a parser warning.
-    if (!QFile::exists(path) || size.isEmpty())
-        return QImage();
-    QSvgRenderer renderer(path);
-    if (!renderer.isValid())
-        return QImage();
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    renderer.render(&painter);
-    return image;
+    // The built-in pictures are all PNG: read them as such, without first asking every image
+    // plugin whether it knows the format.
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
 }
 
 QIcon ApplicationIcon()

@@ -8,9 +8,9 @@
 
 namespace platform {
 
-// The vector picture at `path` (a file or a resource), drawn to fill an image of `size`; a null
-// image when there is no such picture or it cannot be drawn.
-QImage RenderedSvg(const QString& path, QSize size);
+// A picture built into the program (a resource path such as ":/pictures/1"), as it was
+// rendered at build time; a null image when there is no such picture.
+QImage BuiltInPicture(const QString& path);
 
 // The program's icon, the zodiac wheel around the sun, in the sizes desktops ask for: 16, 32,
 // 48, 64, 128 and 256 pixels. Every window carries it.

@@ -8,8 +8,8 @@ namespace platform {
 
 namespace {
 
-// The sign pictures live in the program's resources as ":/pictures/<n>", drawn as vectors and
-// rendered at the list's size on the way out.
+// The sign pictures live in the program's resources as ":/pictures/<n>", rendered at the
+// list's size when the program was built.
 class ResourceImageList : public ImageList
 {
 public:
@@ -20,15 +20,15 @@ public:
     {
         if (index < 1 || index > Count())
             return QPixmap();
-        // Each picture is drawn once, the first time it is asked for.
-        QPixmap& picture = m_drawn[index];
+        // Each picture is decoded once, the first time it is asked for.
+        QPixmap& picture = m_decoded[index];
         if (picture.isNull())
-            picture = QPixmap::fromImage(RenderedSvg(QStringLiteral(":/pictures/%1").arg(index), ImageSize()));
+            picture = QPixmap::fromImage(BuiltInPicture(QStringLiteral(":/pictures/%1").arg(index)));
         return picture;
     }
 
 private:
-    mutable QHash<int, QPixmap> m_drawn;
+    mutable QHash<int, QPixmap> m_decoded;
 };
 
 } // namespace

@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QLockFile>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <cstdio>
 #include <cstdlib>
@@ -89,17 +88,63 @@ private:
     std::mt19937 m_generator;
 };
 
+// Date and time formats are rewritten by hand rather than with regular expressions: those are
+// the only ones the program would compile before its window appears.
+bool IsWordCharacter(QChar c) { return c.isLetterOrNumber() || c == QLatin1Char('_'); }
+
+// The length of the run of `letter` that starts at `from`.
+qsizetype RunLength(const QString& text, qsizetype from, QChar letter)
+{
+    qsizetype end = from;
+    while (end < text.size() && text[end] == letter)
+        ++end;
+    return end - from;
+}
+
+// The format with a two-digit year written in full.
+QString FullYear(const QString& format)
+{
+    QString full;
+    for (qsizetype i = 0; i < format.size();) {
+        const qsizetype run = format[i] == QLatin1Char('y') ? RunLength(format, i, QLatin1Char('y')) : 1;
+        full += run == 2 ? QStringLiteral("yyyy") : format.mid(i, run);
+        i += run;
+    }
+    return full;
+}
+
+// The format without its time-zone fields (each a word of its own), nor the blanks around them.
+QString WithoutZone(const QString& format)
+{
+    QString kept;
+    for (qsizetype i = 0; i < format.size();) {
+        const qsizetype run = format[i] == QLatin1Char('t') ? RunLength(format, i, QLatin1Char('t')) : 0;
+        const bool wordBefore = i > 0 && IsWordCharacter(format[i - 1]);
+        const bool wordAfter = i + run < format.size() && IsWordCharacter(format[i + run]);
+        if (run == 0 || wordBefore || wordAfter) {
+            const qsizetype copied = qMax<qsizetype>(run, 1);
+            kept += format.mid(i, copied);
+            i += copied;
+            continue;
+        }
+        while (!kept.isEmpty() && kept.back().isSpace())
+            kept.chop(1);
+        kept += QLatin1Char(' ');
+        for (i += run; i < format.size() && format[i].isSpace(); ++i) {
+        }
+    }
+    return kept.trimmed();
+}
+
 QString shortDateFormat(const QLocale& locale)
 {
-    static const QRegularExpression twoDigitYear(QStringLiteral("(?<!y)yy(?!y)"));
-    return locale.dateFormat(QLocale::ShortFormat).replace(twoDigitYear, QStringLiteral("yyyy"));
+    return FullYear(locale.dateFormat(QLocale::ShortFormat));
 }
 
 QString longTimeFormat(const QLocale& locale)
 {
     // Zone names do not read back reliably, and the day is all that is read from the text.
-    static const QRegularExpression zone(QStringLiteral("\\s*\\bt+\\b\\s*"));
-    return locale.timeFormat(QLocale::LongFormat).replace(zone, QStringLiteral(" ")).trimmed();
+    return WithoutZone(locale.timeFormat(QLocale::LongFormat));
 }
 
 } // namespace
