@@ -116,18 +116,27 @@ private slots:
     }
 
     // Whatever the regional settings, the stored date reads back, so the question comes when due.
+    // It is written in the regional short date, with the year in full, and the long time
+    // without its zone.
     void theStoredDateReadsBackInAnyLocale_data()
     {
         QTest::addColumn<QString>("locale");
-        for (const char* name : {"C", "en_US", "en_GB", "de_DE", "ja_JP", "sq_AL", "as_IN"})
-            QTest::newRow(name) << name;
+        QTest::addColumn<QString>("written"); // empty: not checked
+        QTest::newRow("C") << "C" << "6 Dec 2026 21:10:07";
+        QTest::newRow("en_US") << "en_US" << "12/6/2026 9:10:07 PM";
+        QTest::newRow("de_DE") << "de_DE" << "06.12.2026 21:10:07";
+        for (const char* name : {"en_GB", "ja_JP", "sq_AL", "as_IN"})
+            QTest::newRow(name) << name << QString();
     }
     void theStoredDateReadsBackInAnyLocale()
     {
         QFETCH(QString, locale);
+        QFETCH(QString, written);
         QLocale::setDefault(QLocale(locale));
         out->runtime.now = QDateTime(QDate(2026, 12, 6), QTime(21, 10, 7));
         UpdateReminder();
+        if (!written.isEmpty())
+            QCOMPARE(DecodeSetting(out->store.values.value(storedKey())), written);
         QCOMPARE(storedDate(), out->runtime.now);
         out->runtime.now = out->runtime.now.addDays(14);
         UpdateReminder();
