@@ -11,6 +11,8 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -196,14 +198,28 @@ private slots:
         QCOMPARE(seen.parent, &front); // never beneath the window in front
     }
 
+    // A multi-line box shows CR LF breaks as line breaks and gives them back; a text given
+    // before the box is shown is what it gives back and shows, from the top, once shown.
     void textBoxesKeepCrLfBreaks()
     {
         QWidget parent;
         QWidget* multi = platform::TextBox(&parent, "txtMulti", platform::TextBoxKind::MultiLine, true, true);
-        platform::SetTextOf(multi, "One.\r\n\r\nTwo.");
-        QCOMPARE(platform::TextOf(multi), QString("One.\r\n\r\nTwo."));
-        QCOMPARE(qobject_cast<QPlainTextEdit*>(multi)->document()->blockCount(), 3);
-        QVERIFY(qobject_cast<QPlainTextEdit*>(multi)->isReadOnly());
+        auto* edit = qobject_cast<QPlainTextEdit*>(multi);
+        multi->setGeometry(0, 0, 120, 60);
+        const QString lines = QString("A line that wraps in a narrow box.\r\n").repeated(20);
+        platform::SetTextOf(multi, "Early.");
+        platform::SetTextOf(multi, "One.\r\n\r\n" + lines);
+        QCOMPARE(platform::TextOf(multi), "One.\r\n\r\n" + lines);
+        parent.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&parent));
+        QCOMPARE(edit->document()->blockCount(), 23);
+        QCOMPARE(edit->cursorForPosition(QPoint(4, 4)).block().text(), QString("One.")); // the top line
+        QVERIFY(edit->verticalScrollBar()->maximum() > 0);
+        QCOMPARE(platform::TextOf(multi), "One.\r\n\r\n" + lines);
+        platform::SetTextOf(multi, "Two.\r\nThree.");
+        QCOMPARE(edit->document()->blockCount(), 2);
+        QCOMPARE(platform::TextOf(multi), QString("Two.\r\nThree."));
+        QVERIFY(edit->isReadOnly());
 
         QWidget* single = platform::TextBox(&parent, "txtSingle", platform::TextBoxKind::SingleLine, true, true);
         platform::SetTextOf(single, "Saturn (or Uranus)");

@@ -8,6 +8,9 @@
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 
+#include <optional>
+#include <utility>
+
 namespace platform {
 
 namespace {
@@ -47,6 +50,37 @@ protected:
         painter.setPen(palette().color(QPalette::Dark));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
+};
+
+// A multi-line box lays its text out for its width, which is settled only when the box is first
+// shown: a text laid out before would be laid out again then. So a text given to a box not yet
+// shown waits aside until it is, and is what the box gives back meanwhile.
+class MultiLineBox : public QPlainTextEdit
+{
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+    void setText(const QString& text)
+    {
+        if (isVisible()) {
+            m_waiting.reset();
+            setPlainText(text);
+        } else {
+            m_waiting = text;
+        }
+    }
+    QString text() const { return m_waiting ? *m_waiting : toPlainText(); }
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        if (m_waiting)
+            setPlainText(*std::exchange(m_waiting, std::nullopt));
+        QPlainTextEdit::showEvent(event);
+    }
+
+private:
+    std::optional<QString> m_waiting;
 };
 
 } // namespace
@@ -199,7 +233,7 @@ QWidget* TextBox(QWidget* parent, const QString& name, TextBoxKind kind, bool re
         line->setReadOnly(readOnly);
         box = line;
     } else {
-        auto* edit = new QPlainTextEdit(parent);
+        auto* edit = new MultiLineBox(parent);
         edit->setReadOnly(readOnly);
         if (readOnly)
             edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -219,8 +253,8 @@ QString TextOf(const QWidget* box)
 {
     if (const auto* line = qobject_cast<const QLineEdit*>(box))
         return line->text();
-    if (const auto* edit = qobject_cast<const QPlainTextEdit*>(box))
-        return edit->toPlainText().replace(QLatin1Char('\n'), CrLf);
+    if (const auto* edit = dynamic_cast<const MultiLineBox*>(box))
+        return edit->text().replace(QLatin1Char('\n'), CrLf);
     return QString();
 }
 
@@ -229,8 +263,8 @@ void SetTextOf(QWidget* box, const QString& text)
     if (auto* line = qobject_cast<QLineEdit*>(box)) {
         line->setText(text);
         line->setCursorPosition(0);
-    } else if (auto* edit = qobject_cast<QPlainTextEdit*>(box)) {
-        edit->setPlainText(QString(text).replace(CrLf, QStringLiteral("\n")));
+    } else if (auto* edit = dynamic_cast<MultiLineBox*>(box)) {
+        edit->setText(QString(text).replace(CrLf, QStringLiteral("\n")));
     }
 }
 
