@@ -400,7 +400,7 @@ void frmMain::Form_Load()
         lstOptions->addItem(entry == FamilyEntry ? FamilyCaption(QStringLiteral("Aries"))
                                                  : QString::fromLatin1(TopicEntries[entry]));
     }
-    Frame[0]->raise();
+    BringToFront(Frame[0]);
     Frame21->setTitle(DailyHoroscopeCaption(QStringLiteral("Aries")));
     lblForum->setCaption(ForumCaption(QStringLiteral("Aries")));
     lblDaily->setCaption(DailyLinkCaption(QStringLiteral("Aries")));
@@ -423,7 +423,7 @@ void frmMain::lstOptions_Click()
 {
     const int index = lstOptions->currentRow();
     if (index >= 0 && index < Frame.size())
-        Frame[index]->raise();
+        BringToFront(Frame[index]);
 }
 
 void frmMain::cboSign_Click()

@@ -52,9 +52,26 @@ protected:
     }
 };
 
-// A multi-line box lays its text out for its width, which is settled only when the box is first
-// shown: a text laid out before would be laid out again then. So a text given to a box not yet
-// shown waits aside until it is, and is what the box gives back meanwhile.
+// Whether the widget lies wholly behind a later sibling of itself or of one of its ancestors
+// that paints its own background, as the main window's topic panels lie behind the one in front.
+bool IsCovered(const QWidget* widget)
+{
+    for (const QWidget* w = widget; !w->isWindow() && w->parentWidget(); w = w->parentWidget()) {
+        const QObjectList& siblings = w->parentWidget()->children(); // in stacking order
+        for (qsizetype i = siblings.indexOf(const_cast<QWidget*>(w)) + 1; i < siblings.size(); ++i) {
+            const auto* above = qobject_cast<const QWidget*>(siblings[i]);
+            if (above && !above->isWindow() && !above->isHidden() && above->autoFillBackground()
+                && above->geometry().contains(w->geometry()))
+                return true;
+        }
+    }
+    return false;
+}
+
+// A multi-line box lays its text out for its width, a noticeable cost for a long text. A box
+// that cannot be seen yet (its window not shown, or its panel behind another) keeps a text it
+// is given aside, and gives that back, until it can be seen: when shown uncovered, brought to
+// the front, focused or painted.
 class MultiLineBox : public QPlainTextEdit
 {
 public:
@@ -62,21 +79,33 @@ public:
 
     void setText(const QString& text)
     {
-        if (isVisible()) {
-            m_waiting.reset();
-            setPlainText(text);
-        } else {
-            m_waiting = text;
-        }
+        m_waiting = text;
+        if (isVisible() && !IsCovered(this))
+            takeWaitingText();
     }
     QString text() const { return m_waiting ? *m_waiting : toPlainText(); }
+    void takeWaitingText()
+    {
+        if (m_waiting)
+            setPlainText(*std::exchange(m_waiting, std::nullopt));
+    }
 
 protected:
     void showEvent(QShowEvent* event) override
     {
-        if (m_waiting)
-            setPlainText(*std::exchange(m_waiting, std::nullopt));
+        if (!IsCovered(this))
+            takeWaitingText();
         QPlainTextEdit::showEvent(event);
+    }
+    void focusInEvent(QFocusEvent* event) override
+    {
+        takeWaitingText();
+        QPlainTextEdit::focusInEvent(event);
+    }
+    void paintEvent(QPaintEvent* event) override
+    {
+        takeWaitingText(); // uncovered some other way than brought to the front
+        QPlainTextEdit::paintEvent(event);
     }
 
 private:
@@ -265,6 +294,15 @@ void SetTextOf(QWidget* box, const QString& text)
         line->setCursorPosition(0);
     } else if (auto* edit = dynamic_cast<MultiLineBox*>(box)) {
         edit->setText(QString(text).replace(CrLf, QStringLiteral("\n")));
+    }
+}
+
+void BringToFront(QWidget* panel)
+{
+    panel->raise();
+    for (QPlainTextEdit* box : panel->findChildren<QPlainTextEdit*>()) {
+        if (auto* waiting = dynamic_cast<MultiLineBox*>(box); waiting && waiting->isVisible() && !IsCovered(waiting))
+            waiting->takeWaitingText();
     }
 }
 

@@ -96,6 +96,9 @@ QWidget* TextBox(QWidget* parent, const QString& name, TextBoxKind kind, bool re
 QString TextOf(const QWidget* box);
 void SetTextOf(QWidget* box, const QString& text);
 
+// Puts the panel in front of the others on its window; its boxes show their texts at once.
+void BringToFront(QWidget* panel);
+
 // A panel with a 3-D border and a caption (an empty caption draws the border alone).
 QGroupBox* Panel(QWidget* parent, const QString& name, const QString& caption);
 // A panel with a flat single-line border and no caption.
