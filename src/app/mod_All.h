@@ -8,4 +8,10 @@ namespace mod_All {
 // main window's sign list writes it; the per-sign links and the report read it.
 extern QString SelectedSign;
 
+// The caption of every window, and the program's name and version where a window shows them.
+extern const QString ProgramCaption;
+
+// The offer of a copy branded for one's own site, on the main window and under the report.
+extern const QString FullBrandOffer;
+
 } // namespace mod_All

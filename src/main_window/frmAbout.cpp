@@ -1,5 +1,6 @@
 #include "main_window/frmAbout.h"
 
+#include "app/mod_All.h"
 #include "app/mod_Help.h"
 #include "platform/Icons.h"
 #include "platform/Twips.h"
@@ -9,8 +10,6 @@
 using namespace platform;
 
 namespace {
-
-const QColor Orange(255, 128, 0);
 
 const QString Description = QStringLiteral(
     "Zelphine is a highly informative and easy to use software that provides a fairly detailed "
@@ -28,7 +27,7 @@ const QString Offer = QStringLiteral(
 frmAbout::frmAbout()
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Zelphine v1.75"));
+    setWindowTitle(mod_All::ProgramCaption);
     setFont(Verdana(8.25));
     setClientSize(7080, 3870);
     SetBackColor(client(), Orange);
@@ -54,7 +53,7 @@ frmAbout::frmAbout()
 
     auto* Label2 = new Label(form, QStringLiteral("Label2"));
     Label2->setFont(Verdana(9.75, true));
-    Label2->setCaption(QStringLiteral("Zelphine v1.75"));
+    Label2->setCaption(mod_All::ProgramCaption);
     Label2->placeAt(1110, 90);
 
     lblCobrand = new LinkLabel(form, QStringLiteral("lblCobrand"), Label::AutoSize);

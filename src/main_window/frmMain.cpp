@@ -17,10 +17,8 @@ using namespace platform;
 
 namespace {
 
-const QColor Orange(255, 128, 0);
-const QColor DarkBlue(0, 0, 64);
-const QColor Navy(0, 0, 128);
-const QColor Blue(0, 0, 255);
+// Until a sign is chosen, the captions that name one name the first sign of the zodiac.
+const QString& FirstSign() { return Zodiac.front().name; }
 
 // Texts that name the chosen sign.
 QString FamilyCaption(const QString& sign) { return sign + QStringLiteral(" As Family"); }
@@ -158,9 +156,6 @@ const char* const TabOrder[] = {
 const QString CobrandCaption = QStringLiteral(
     "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your "
     "site's name &&  link here. See \"Help\" for details.    Click Here for more info on co-branding.");
-const QString FullBrandCaption = QStringLiteral(
-    "Home Business Opportunity. Start your own Internet business and make money online. Get this "
-    "software fully branded for your website. Click here for more details.");
 const QString UpdateInfoCaption = QStringLiteral(
     "Get the latest updated news and information on your sun sign. Know more about people's views "
     "and opinions and what they think about your sun sign.");
@@ -200,7 +195,7 @@ frmMain::frmMain()
     : imgPics(ImageList::instance())
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Zelphine v1.75"));
+    setWindowTitle(mod_All::ProgramCaption);
     setFont(Verdana(8.25));
     setClientSize(8565, 8040);
     createMenus();
@@ -271,7 +266,7 @@ void frmMain::createControls()
     lblCobrand = new LinkLabel(fraFullBrand, QStringLiteral("lblCobrand"));
     lblCobrand->setCaption(CobrandCaption);
     lblFullBrand = new LinkLabel(fraFullBrand, QStringLiteral("lblFullBrand"));
-    lblFullBrand->setCaption(FullBrandCaption);
+    lblFullBrand->setCaption(mod_All::FullBrandOffer);
     for (LinkLabel* offer : {lblCobrand, lblFullBrand}) {
         offer->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         offer->setFont(Verdana(8.25, true, true));
@@ -316,7 +311,7 @@ void frmMain::createMenus()
 void frmMain::createTopicPanels()
 {
     for (int entry = 0; entry < 16; ++entry) {
-        const QString caption = entry == FamilyEntry ? FamilyCaption(QStringLiteral("Aries"))
+        const QString caption = entry == FamilyEntry ? FamilyCaption(FirstSign())
                                                      : QString::fromLatin1(TopicEntries[entry]);
         QGroupBox* panel = Panel(client(), QStringLiteral("Frame%1").arg(entry + 1), caption);
         panel->setFont(Verdana(8.25, true));
@@ -397,13 +392,13 @@ void frmMain::Form_Load()
     for (const ZodiacSign& sign : Zodiac)
         cboSign->AddItem(sign.name);
     for (int entry = 0; entry < 16; ++entry) {
-        lstOptions->addItem(entry == FamilyEntry ? FamilyCaption(QStringLiteral("Aries"))
+        lstOptions->addItem(entry == FamilyEntry ? FamilyCaption(FirstSign())
                                                  : QString::fromLatin1(TopicEntries[entry]));
     }
     BringToFront(Frame[0]);
-    Frame21->setTitle(DailyHoroscopeCaption(QStringLiteral("Aries")));
-    lblForum->setCaption(ForumCaption(QStringLiteral("Aries")));
-    lblDaily->setCaption(DailyLinkCaption(QStringLiteral("Aries")));
+    Frame21->setTitle(DailyHoroscopeCaption(FirstSign()));
+    lblForum->setCaption(ForumCaption(FirstSign()));
+    lblDaily->setCaption(DailyLinkCaption(FirstSign()));
     ShowPicture(2);
     lstOptions->setCurrentRow(0);
     cboSign->setCurrentIndex(0);

@@ -1,5 +1,6 @@
 #include "platform/Controls.h"
 
+#include "platform/Text.h"
 #include "platform/Twips.h"
 
 #include <QLineEdit>
@@ -14,8 +15,6 @@
 namespace platform {
 
 namespace {
-
-const QString CrLf = QStringLiteral("\r\n");
 
 // The text a caption shows: "&&" stands for "&", and a single "&" only marks the access key.
 QString shownCaption(const QString& caption)
@@ -112,24 +111,25 @@ private:
     std::optional<QString> m_waiting;
 };
 
-} // namespace
-
-QFont Verdana(double points, bool bold, bool underline)
+QFont FontOf(const QString& family, double points, bool bold, bool underline)
 {
-    QFont font(QStringLiteral("Verdana"));
+    QFont font(family);
     font.setPointSizeF(points);
     font.setBold(bold);
     font.setUnderline(underline);
     return font;
 }
 
+} // namespace
+
+QFont Verdana(double points, bool bold, bool underline)
+{
+    return FontOf(QStringLiteral("Verdana"), points, bold, underline);
+}
+
 QFont MSSansSerif(double points, bool bold)
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    font.setUnderline(false);
-    return font;
+    return FontOf(QStringLiteral("MS Sans Serif"), points, bold, false);
 }
 
 void SetForeColor(QWidget* control, const QColor& color)

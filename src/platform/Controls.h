@@ -16,6 +16,12 @@ namespace platform {
 
 QFont Verdana(double points, bool bold = false, bool underline = false);
 QFont MSSansSerif(double points, bool bold = false);
+
+// Colours the windows share.
+inline const QColor Orange(255, 128, 0);
+inline const QColor DarkBlue(0, 0, 64);
+inline const QColor Navy(0, 0, 128);
+inline const QColor Blue(0, 0, 255);
 void SetForeColor(QWidget* control, const QColor& color);
 void SetBackColor(QWidget* control, const QColor& color);
 

@@ -3,6 +3,7 @@
 #include "platform/Files.h"
 #include "platform/Printer.h"
 #include "platform/Rtf.h"
+#include "platform/Text.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
@@ -15,8 +16,6 @@
 namespace platform {
 
 namespace {
-
-const QString CrLf = QStringLiteral("\r\n");
 
 // A web address: one of the schemes a rich-text box knows, or "www.", starting a word, with at
 // least one character after it, up to the first blank or line break.

@@ -8,9 +8,8 @@ namespace platform {
 // they are not blanks.
 QString Trim(const QString& text);
 
-} // namespace platform
-
-namespace platform {
+// The line break of the program's texts and files.
+inline const QString CrLf = QStringLiteral("\r\n");
 
 // The single-byte code page (Windows-1252) of texts that leave the program as bytes: the code of
 // a character, '?' for one the code page lacks; and the character of a code.

@@ -1,5 +1,6 @@
 #include "refer_friend/frmTellAFriend.h"
 
+#include "app/mod_All.h"
 #include "app/mod_Help.h"
 #include "app/site.h"
 #include "platform/Icons.h"
@@ -16,7 +17,6 @@ using namespace platform;
 
 namespace {
 
-const QColor Navy(0, 0, 128);
 const QColor LinkBlue(0, 0, 192);
 const QColor Yellow(255, 255, 0);
 
@@ -70,7 +70,7 @@ bool MovedWithinTheWindow(const QEvent* event)
 frmTellAFriend::frmTellAFriend()
 {
     setObjectName(QStringLiteral("frmTellAFriend"));
-    setWindowTitle(QStringLiteral("Zelphine v1.75"));
+    setWindowTitle(mod_All::ProgramCaption);
     setFont(MSSansSerif(8.25));
     setClientSize(11115, 4725);
     SetBackColor(client(), Qt::white);
@@ -94,7 +94,7 @@ void frmTellAFriend::createControls()
 
     auto* Label1 = new Label(form, QStringLiteral("Label1"), Label::FixedSize);
     Label1->setFont(MSSansSerif(18));
-    Label1->setCaption(QStringLiteral("Zelphine v1.75"));
+    Label1->setCaption(mod_All::ProgramCaption);
     Label1->placeAt(1080, 240, 4245, 435);
 
     Label2 = new Label(form, QStringLiteral("Label2"), Label::FixedSize);
@@ -155,7 +155,7 @@ void frmTellAFriend::createReferPanel()
     }
     for (QWidget* box : {txtName, txtEmail, txtFriendName, txtFriendEmail})
         SetTextOf(box, m_placeholders.value(box));
-    SetTextOf(txtMessage, m_placeholders.value(txtMessage) + QStringLiteral("\r\n"));
+    SetTextOf(txtMessage, m_placeholders.value(txtMessage) + CrLf);
 
     cmdSubmit = Button(Frame2, QStringLiteral("cmdSubmit"), QStringLiteral("Refer A Friend &Now"));
     cmdSubmit->setFont(Verdana(8.25, true));

@@ -6,6 +6,7 @@
 #include "platform/MsgBox.h"
 #include "platform/Printer.h"
 #include "platform/QBColor.h"
+#include "platform/Text.h"
 #include "platform/Twips.h"
 #include "report/mod_RTB.h"
 #include "signs/zodiac.h"
@@ -16,13 +17,6 @@
 using namespace platform;
 
 namespace {
-
-const QColor Blue(0, 0, 255);
-const QString CrLf = QStringLiteral("\r\n");
-
-const QString FullBrandCaption = QStringLiteral(
-    "Home Business Opportunity. Start your own Internet business and make money online. Get this "
-    "software fully branded for your website. Click here for more details.");
 
 // Entries of the 16-colour palette that the report uses.
 enum ReportColour { Black = 0, Cyan = 3, Red = 4, Magenta = 5, SameColour = -1 };
@@ -97,7 +91,7 @@ LinkLabel* CentredLink(QWidget* form, const QString& name, const QString& captio
 frmSave::frmSave()
 {
     setObjectName(QStringLiteral("frmSave"));
-    setWindowTitle(QStringLiteral("Zelphine v1.75"));
+    setWindowTitle(mod_All::ProgramCaption);
     setFont(Verdana(8.25));
     setClientSize(7725, 7635);
     createControls();
@@ -116,9 +110,7 @@ void frmSave::createControls()
     Place(RTB, 30, 480, 7665, 6135);
 
     cmdSave = Button(form, QStringLiteral("cmdSave"), QStringLiteral("&Save"));
-    QFont sansSerif(QStringLiteral("MS Sans Serif"));
-    sansSerif.setPointSizeF(8.25);
-    cmdSave->setFont(sansSerif);
+    cmdSave->setFont(MSSansSerif(8.25));
     Place(cmdSave, 5400, 6660, 1125, 345);
     cmdPrint = Button(form, QStringLiteral("cmdPrint"), QStringLiteral("&Print"));
     Place(cmdPrint, 6555, 6660, 1125, 345);
@@ -127,7 +119,7 @@ void frmSave::createControls()
     Label7->setFont(Verdana(8.25, true, true));
     SetForeColor(Label7, Blue);
     Label7->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label7->setCaption(FullBrandCaption);
+    Label7->setCaption(mod_All::FullBrandOffer);
     Label7->placeAt(30, 7000, 7665, 675);
 
     setTabOrder(RTB, cmdPrint);
