@@ -23,7 +23,6 @@ const int Shift = 3;
 
 const QString Section = QStringLiteral("Settings");
 
-QString WebPage(const QString& path) { return QStringLiteral("http://") + site::WebHost + path; }
 QString HelpPage(const QString& path) { return QStringLiteral("http://") + site::HelpHost + path; }
 
 QString Shifted(const QString& text, int by)
@@ -65,16 +64,16 @@ void OpenLink(const QString& address)
 
 QString WebAddress(const QString& path)
 {
-    return WebPage(path);
+    return QStringLiteral("http://") + site::WebHost + path;
 }
 
-void GoToSoftwaresPage() { OpenLink(WebPage(QStringLiteral("/tessalysoftwares"))); }
+void GoToSoftwaresPage() { OpenLink(WebAddress(QStringLiteral("/tessalysoftwares"))); }
 void GoToDonatePage() { OpenLink(HelpPage(QStringLiteral("/donate.html"))); }
-void GoToHelpPage() { OpenLink(WebPage(QStringLiteral("/zelphine/zelphine-help.html"))); }
+void GoToHelpPage() { OpenLink(WebAddress(QStringLiteral("/zelphine/zelphine-help.html"))); }
 void GoToFullBrandPage() { OpenLink(HelpPage(QStringLiteral("/fully-branded.html"))); }
 void GoToCoBrandPage() { OpenLink(HelpPage(QStringLiteral("/co-brand.html"))); }
-void GoToHomePage() { OpenLink(WebPage(QString())); }
-void GoToDownloadPage() { OpenLink(WebPage(QStringLiteral("/zelphine/download-zelphine.html"))); }
+void GoToHomePage() { OpenLink(WebAddress(QString())); }
+void GoToDownloadPage() { OpenLink(WebAddress(QStringLiteral("/zelphine/download-zelphine.html"))); }
 
 QString EncodeSetting(const QString& text)
 {
