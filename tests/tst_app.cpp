@@ -1,5 +1,5 @@
-// The program's services: web pages, the stored setting with its encoding, the update reminder
-// and the end of the program.
+// The program's services: the stored setting with its encoding, the update reminder and the end
+// of the program. The pages the openers open are checked where the windows open them.
 
 #include "app/mod_Help.h"
 #include "app/site.h"
@@ -11,31 +11,24 @@
 #include <QtTest>
 
 using namespace mod_Help;
+using platform::MsgBox;
 
 namespace {
 
-const QString Prompt = "There maybe an update to this software available\rDo you want to check for an update?";
-const QString DownloadPage = "http://" + site::WebHost + "/zelphine/download-zelphine.html";
+const QDateTime Now(QDate(2026, 12, 16), QTime(0, 1));
 
-class UnloadRecorder : public platform::Form
+// A window that counts its unloads; it can refuse to unload, or end the program from its unload.
+struct UnloadRecorder : platform::Form
 {
-public:
-    explicit UnloadRecorder(bool endsProgram, bool refuses = false)
-        : m_endsProgram(endsProgram), m_refuses(refuses) {}
+    bool refuses = false, endsProgram = false;
     int unloads = 0;
-
-protected:
     void Form_Unload(int& Cancel) override
     {
         ++unloads;
-        Cancel = m_refuses;
-        if (m_endsProgram)
+        Cancel = refuses;
+        if (endsProgram)
             CloseAllAndEnd();
     }
-
-private:
-    bool m_endsProgram;
-    bool m_refuses;
 };
 
 } // namespace
@@ -48,7 +41,6 @@ private:
     std::unique_ptr<doubles::Surroundings> out;
 
     QString storedKey() const { return "zelphine/Settings/" + EncodeSetting("Duration"); }
-    void storeDate(const QDateTime& moment) { out->store.values[storedKey()] = EncodeSetting(platform::DateTimeText(moment)); }
     QDateTime storedDate() const { return platform::ReadDateTime(DecodeSetting(out->store.values.value(storedKey()))).value_or(QDateTime()); }
 
 private slots:
@@ -58,45 +50,18 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
 
-    void cleanup()
-    {
-        out.reset();
-        QLocale::setDefault(QLocale::system());
-    }
-
-    void openersOpenTheirPagesThroughTheShell()
-    {
-        for (void (*opener)() : {GoToSoftwaresPage, GoToDonatePage, GoToHelpPage, GoToFullBrandPage,
-                                 GoToCoBrandPage, GoToHomePage, GoToDownloadPage, GoToHomePage})
-            opener();
-        const QString web = "http://" + site::WebHost;
-        const QString help = "http://" + site::HelpHost;
-        QCOMPARE(out->shell.files(), QStringList({web + "/tessalysoftwares", help + "/donate.html",
-                                                  web + "/zelphine/zelphine-help.html", help + "/fully-branded.html",
-                                                  help + "/co-brand.html", web, DownloadPage, web}));
-        for (const doubles::Shell::Call& call : out->shell.calls) {
-            QVERIFY(!call.hadOwner);
-            QCOMPARE(call.verb, QString("Open"));
-            QVERIFY(!call.parameters.has_value());
-            QCOMPARE(call.directory, std::optional<QString>("C:\\"));
-            QCOMPARE(call.showCommand, int(platform::Shell::SW_SHOWNORMAL));
-        }
-    }
+    void cleanup() { out.reset(); }
 
     void encodingShiftsEachCharacterAndDropsWhatLeavesTheCodePage()
     {
-        QCOMPARE(EncodeSetting(""), QString());
         const QString key = EncodeSetting("Duration");
-        QVERIFY(key != "Duration" && key.size() == 8);
-        QVERIFY(!key.contains('/') && !key.contains('\\')); // the store reads those as groups
+        QVERIFY(key != "Duration" && !key.contains('/') && !key.contains('\\')); // the store reads those as groups
         QCOMPARE(DecodeSetting(key), QString("Duration"));
         // Characters near the top of the code page are lost on the way in, near the bottom on
-        // the way out; the others keep their order.
+        // the way out; one outside the code page travels as "?", and the euro sign is in it.
         QCOMPARE(DecodeSetting(EncodeSetting(QString("a") + QChar(0x00FE) + "b")), QString("ab"));
         QCOMPARE(DecodeSetting(QString("d") + QChar(0x0001) + "e"), QString("ab"));
-        // A character outside the code page travels as "?"; the euro sign is in it.
-        QCOMPARE(DecodeSetting(EncodeSetting(QString("x") + QChar(0x4E2D) + QChar(0x20AC))),
-                 QString("x?") + QChar(0x20AC));
+        QCOMPARE(DecodeSetting(EncodeSetting(QString("x") + QChar(0x4E2D) + QChar(0x20AC))), QString("x?") + QChar(0x20AC));
     }
 
     // The real store: one file per user in the configuration folder, a section per group.
@@ -109,16 +74,14 @@ private slots:
         const QString value = EncodeSetting("12/6/2026 10:30:00 PM; = #") + QChar(0xE9);
         QVERIFY(store.SaveSetting("zelphine-test", "Settings", key, value));
         QCOMPARE(store.GetSetting("zelphine-test", "Settings", key), value);
-        QCOMPARE(store.GetSetting("zelphine-test", "Other", key), QString());
-        QCOMPARE(store.GetSetting("zelphine-test2", "Settings", key), QString());
-        QSettings file(folder.filePath("zelphine-test/zelphine-test.ini"), QSettings::IniFormat);
-        QCOMPARE(file.value("Settings/" + key).toString(), value);
+        QVERIFY(store.GetSetting("zelphine-test", "Other", key).isEmpty() && store.GetSetting("zelphine-test2", "Settings", key).isEmpty());
+        QCOMPARE(QSettings(folder.filePath("zelphine-test/zelphine-test.ini"), QSettings::IniFormat).value("Settings/" + key).toString(), value);
     }
 
-    // Whatever the regional settings, the stored date reads back, so the question comes when due.
-    // It is written in the regional short date, with the year in full, and the long time
-    // without its zone.
-    void theStoredDateReadsBackInAnyLocale_data()
+    // No stored date, or one that no longer reads as a date (regional settings changed, file
+    // edited), is a first start: the moment is stored, nothing asked. In any locale the stored date
+    // reads back, so the question comes when due; it has the year in full and no time zone.
+    void aFirstStartStoresADateThatReadsBackInAnyLocale_data()
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("written"); // empty: not checked
@@ -128,129 +91,76 @@ private slots:
         for (const char* name : {"en_GB", "ja_JP", "sq_AL", "as_IN"})
             QTest::newRow(name) << name << QString();
     }
-    void theStoredDateReadsBackInAnyLocale()
+    void aFirstStartStoresADateThatReadsBackInAnyLocale()
     {
         QFETCH(QString, locale);
         QFETCH(QString, written);
         QLocale::setDefault(QLocale(locale));
-        out->runtime.now = QDateTime(QDate(2026, 12, 6), QTime(21, 10, 7));
-        UpdateReminder();
-        if (!written.isEmpty())
-            QCOMPARE(DecodeSetting(out->store.values.value(storedKey())), written);
-        QCOMPARE(storedDate(), out->runtime.now);
-        out->runtime.now = out->runtime.now.addDays(14);
-        UpdateReminder();
-        QCOMPARE(out->boxes.shown.size(), 0);
-        out->runtime.now = out->runtime.now.addDays(1);
-        UpdateReminder();
-        QCOMPARE(out->boxes.shown.size(), 1);
-        QCOMPARE(storedDate(), out->runtime.now);
-    }
-
-    void asksOnlyFromFifteenCalendarDaysAway_data()
-    {
-        QTest::addColumn<QDateTime>("stored");
-        QTest::addColumn<QDateTime>("now");
-        QTest::addColumn<bool>("asks");
-        const QDateTime now(QDate(2026, 12, 16), QTime(0, 1));
-        QTest::newRow("14 days before") << now.addDays(-14) << now << false;
-        QTest::newRow("15 days before") << now.addDays(-15) << now << true;
-        QTest::newRow("14 days after") << now.addDays(14) << now << false;
-        QTest::newRow("15 days after") << now.addDays(15) << now << true;
-        QTest::newRow("23:59 on the 1st, 00:01 on the 16th")
-            << QDateTime(QDate(2026, 12, 1), QTime(23, 59)) << now << true;
-        QTest::newRow("00:01 on the 2nd, 23:59 on the 16th")
-            << QDateTime(QDate(2026, 12, 2), QTime(0, 1)) << QDateTime(QDate(2026, 12, 16), QTime(23, 59)) << false;
-    }
-    void asksOnlyFromFifteenCalendarDaysAway()
-    {
-        QFETCH(QDateTime, stored);
-        QFETCH(QDateTime, now);
-        QFETCH(bool, asks);
-        storeDate(stored);
-        out->runtime.now = now;
-        out->boxes.answers.enqueue(platform::MsgBox::vbNo);
-        UpdateReminder();
-        QCOMPARE(out->boxes.shown.size(), asks ? 1 : 0);
-        QCOMPARE(out->store.writes, asks ? 1 : 0);
-        QCOMPARE(storedDate(), asks ? now : stored);
-        QVERIFY(out->shell.calls.isEmpty()); // No opens nothing
-        if (asks) {
-            QCOMPARE(out->boxes.shown[0].prompt, Prompt);
-            QCOMPARE(out->boxes.shown[0].style, 68);
+        for (const QString& before : {QString(), EncodeSetting("31.31.31 ab:cd")}) {
+            out->store.values[storedKey()] = before;
+            out->boxes.shown.clear();
+            out->runtime.now = QDateTime(QDate(2026, 12, 6), QTime(21, 10, 7));
+            UpdateReminder();
+            QVERIFY(out->boxes.shown.isEmpty());
+            if (!written.isEmpty())
+                QCOMPARE(DecodeSetting(out->store.values.value(storedKey())), written);
+            QCOMPARE(storedDate(), out->runtime.now);
+            out->runtime.now = out->runtime.now.addDays(15);
+            UpdateReminder();
+            QCOMPARE(out->boxes.shown.size(), 1);
         }
     }
 
-    // Yes stores the moment of the answer, then opens the download page; the question comes
-    // again only 15 days later. The page opens even when the store cannot be written, since the
-    // user asked for it; the question then comes again at the next start.
-    void yesStoresTheMomentOfTheAnswerThenOpensTheDownloadPage()
+    // The question comes from 15 calendar days either way, whatever the times of day. The moment of the answer is stored
+    // before Yes opens the download page; the page opens even when the store cannot be written,
+    // since the user asked for it (the question then comes again at the next start).
+    void asksFromFifteenCalendarDaysAwayAndStoresTheAnswer_data()
     {
-        storeDate(out->runtime.now.addDays(-40));
-        const QDateTime answeredAt = out->runtime.now.addSecs(95);
-        out->boxes.whileShown = [&] { out->runtime.now = answeredAt; };
+        QTest::addColumn<QDateTime>("stored");
+        QTest::addColumn<int>("answer"); // 0: not asked
+        QTest::addColumn<bool>("storeFails");
+        QTest::newRow("14 days before") << Now.addDays(-14) << 0 << false;
+        QTest::newRow("23:59 on the 1st, Yes") << QDateTime(QDate(2026, 12, 1), QTime(23, 59)) << int(MsgBox::vbYes) << false;
+        QTest::newRow("23:59 on the 30th") << QDateTime(QDate(2026, 12, 30), QTime(23, 59)) << 0 << false;
+        QTest::newRow("15 days after, No") << Now.addDays(15) << int(MsgBox::vbNo) << false;
+        QTest::newRow("store fails, Yes") << Now.addDays(-40) << int(MsgBox::vbYes) << true;
+    }
+    void asksFromFifteenCalendarDaysAwayAndStoresTheAnswer()
+    {
+        QFETCH(QDateTime, stored);
+        QFETCH(int, answer);
+        QFETCH(bool, storeFails);
+        out->store.values[storedKey()] = EncodeSetting(platform::DateTimeText(stored));
+        out->runtime.now = Now;
+        out->store.failWrites = storeFails;
+        out->boxes.whileShown = [&] { out->runtime.now = Now.addSecs(95); }; // the moment of the answer
+        out->boxes.answers.enqueue(answer);
         QDateTime storedWhenOpened;
         out->shell.whenCalled = [&] { storedWhenOpened = storedDate(); };
         UpdateReminder();
-        QCOMPARE(storedWhenOpened, answeredAt);
-        QCOMPARE(out->shell.files(), QStringList({DownloadPage}));
-        out->runtime.now = answeredAt.addDays(14);
-        UpdateReminder();
-        QCOMPARE(out->boxes.shown.size(), 1);
-
-        out->boxes.whileShown = nullptr;
-        out->runtime.now = answeredAt.addDays(15);
-        out->store.failWrites = true;
-        UpdateReminder();
-        UpdateReminder();
-        QCOMPARE(out->boxes.shown.size(), 3);
-        QCOMPARE(out->shell.files(), QStringList({DownloadPage, DownloadPage, DownloadPage}));
-    }
-
-    // No stored date, one that decodes to nothing or one that no longer reads as a date (the
-    // regional settings changed, the file was edited) is a first start: the present moment is
-    // stored and nothing asked, so the reminder comes back to life instead of staying silent.
-    void aMissingOrUnreadableDateIsAFirstStart()
-    {
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        const QString writtenInGerman = EncodeSetting(platform::DateTimeText(out->runtime.now.addDays(-30)));
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        for (const QString& stored : {QString(), QString(QChar(1)) + QChar(2), EncodeSetting("31.31.31 ab:cd"), writtenInGerman}) {
-            out->store.values[storedKey()] = stored;
-            out->runtime.now = out->runtime.now.addSecs(60);
-            UpdateReminder();
-            QVERIFY(out->boxes.shown.isEmpty());
-            QCOMPARE(storedDate(), out->runtime.now);
+        QCOMPARE(out->boxes.shown.size(), answer ? 1 : 0);
+        QCOMPARE(storedDate(), answer && !storeFails ? Now.addSecs(95) : stored);
+        QCOMPARE(out->shell.files(), answer == MsgBox::vbYes ? QStringList({"http://" + site::WebHost + "/zelphine/download-zelphine.html"}) : QStringList());
+        QCOMPARE(storedWhenOpened, answer == MsgBox::vbYes ? storedDate() : QDateTime());
+        if (answer) {
+            QCOMPARE(out->boxes.shown[0].prompt, QString("There maybe an update to this software available\rDo you want to check for an update?"));
+            QCOMPARE(out->boxes.shown[0].style, MsgBox::vbYesNo + MsgBox::vbInformation);
         }
-        out->runtime.now = out->runtime.now.addDays(15);
-        UpdateReminder();
-        QCOMPARE(out->boxes.shown.size(), 1);
     }
 
-    // Each window's unload runs once however the calls nest, one that refuses is passed over,
-    // and the program ends once.
+    // Each window's unload runs once however the calls nest (two windows here end the program
+    // from their unload), one that refuses is passed over, and the program ends once.
     void closeAllAndEndUnloadsEachWindowOnceThenEnds()
     {
-        auto* first = new UnloadRecorder(false);
-        auto* refusing = new UnloadRecorder(false, true);
-        auto* last = new UnloadRecorder(false);
-        CloseAllAndEnd();
-        QCOMPARE(first->unloads, 1);
-        QCOMPARE(refusing->unloads, 1);
-        QCOMPARE(last->unloads, 1);
+        auto* first = new UnloadRecorder;
+        auto* refusing = new UnloadRecorder;
+        auto* last = new UnloadRecorder;
+        first->endsProgram = last->endsProgram = refusing->refuses = true;
+        QVERIFY(last->close());
+        QVERIFY(first->unloads == 1 && refusing->unloads == 1 && last->unloads == 1);
         QCOMPARE(out->runtime.ends, 1);
         QCOMPARE(platform::Forms::Loaded(), QList<platform::Form*>({refusing}));
         delete refusing;
-
-        // Closing a window whose unload ends the program does the same.
-        out->runtime.ends = 0;
-        auto* startup = new UnloadRecorder(true);
-        auto* friendWindow = new UnloadRecorder(true);
-        QVERIFY(friendWindow->close());
-        QCOMPARE(startup->unloads, 1);
-        QCOMPARE(friendWindow->unloads, 1);
-        QCOMPARE(out->runtime.ends, 1);
-        QVERIFY(platform::Forms::Loaded().isEmpty());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 };

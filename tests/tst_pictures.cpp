@@ -10,18 +10,13 @@
 
 namespace {
 
-// The name a built-in picture carries in its "Title" text.
-QString TitleOf(int number)
-{
-    return QImageReader(QStringLiteral(":/pictures/%1").arg(number)).text(QStringLiteral("Title"));
-}
-
 bool IsOrange(const QColor& c) { return c.hsvHue() >= 20 && c.hsvHue() <= 40 && c.hsvSaturationF() >= 0.5 && c.valueF() >= 0.75; }
 bool IsDark(const QColor& c) { return c.valueF() < 0.4; }
 
-// The share of the pixels of `area` that `test` accepts.
-double ShareOf(const QImage& image, const QRect& area, bool (*test)(const QColor&))
+// The share of the pixels of `area` (the whole picture when empty) that `test` accepts.
+double ShareOf(const QImage& image, bool (*test)(const QColor&), QRect area = QRect())
 {
+    area = area.isEmpty() ? image.rect() : area;
     int accepted = 0;
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x)
@@ -38,26 +33,26 @@ class TestPictures : public QObject
 {
     Q_OBJECT
 
-private:
     platform::ImageList& pictures = platform::ImageList::real();
 
 private slots:
-    // Twelve distinct pictures of one size, numbered in the alphabetical order of the signs,
-    // each a dark figure above a dark name on an orange ground that reaches the corners.
+    // Twelve distinct pictures of one size, numbered in the alphabetical order of the signs (as
+    // their "Title" texts tell), each a dark figure above a dark name on an orange ground that
+    // reaches the corners.
     void eachSignHasItsPicture()
     {
         QCOMPARE(pictures.Count(), 12);
         QList<QImage> seen;
         for (const ZodiacSign& sign : Zodiac) {
             const QByteArray name = sign.name.toUtf8();
-            QCOMPARE(TitleOf(sign.pictureNumber), sign.name);
+            QCOMPARE(QImageReader(QString(":/pictures/%1").arg(sign.pictureNumber)).text("Title"), sign.name);
             const QImage image = Opaque(pictures.ListImage(sign.pictureNumber));
             QCOMPARE(image.size(), QSize(150, 244));
             QVERIFY2(!seen.contains(image), name);
             seen.append(image);
-            QVERIFY2(ShareOf(image, image.rect(), IsOrange) > 0.6, name);
-            QVERIFY2(ShareOf(image, QRect(10, 12, 130, 178), IsDark) > 0.08, name);
-            QVERIFY2(ShareOf(image, QRect(10, 203, 130, 22), IsDark) > 0.04, name);
+            QVERIFY2(ShareOf(image, IsOrange) > 0.6, name);
+            QVERIFY2(ShareOf(image, IsDark, QRect(10, 12, 130, 178)) > 0.08, name);
+            QVERIFY2(ShareOf(image, IsDark, QRect(10, 203, 130, 22)) > 0.04, name);
             for (QPoint corner : {QPoint(0, 0), QPoint(149, 0), QPoint(0, 243), QPoint(149, 243)})
                 QVERIFY2(IsOrange(image.pixelColor(corner)), name);
         }
@@ -79,21 +74,18 @@ private slots:
         QVERIFY(!IsOrange(drawn.pixelColor(0, 0)));
     }
 
+    // The icon holds the sizes desktops ask for, and comes at any size asked for, one it was
+    // rendered at or not; the main window carries it.
     void everyWindowCarriesTheApplicationIcon()
     {
-        const QIcon icon = platform::ApplicationIcon();
         for (int size : {16, 32, 48, 64, 128, 256})
-            QVERIFY(icon.availableSizes().contains(QSize(size, size)));
-        // At every size asked for, one it was rendered at or not, the icon comes at that size.
+            QVERIFY(platform::ApplicationIcon().availableSizes().contains(QSize(size, size)));
         for (int size : {16, 24, 32, 100, 256}) {
             const QImage drawn = platform::ApplicationIconPixmap(size).toImage();
             QCOMPARE(drawn.size(), QSize(size, size));
-            QVERIFY2(ShareOf(drawn, drawn.rect(), IsOrange) > 0.15, qPrintable(QString::number(size)));
-            QVERIFY2(ShareOf(drawn, drawn.rect(), IsDark) > 0.03, qPrintable(QString::number(size)));
+            QVERIFY2(ShareOf(drawn, IsOrange) > 0.15 && ShareOf(drawn, IsDark) > 0.03, qPrintable(QString::number(size)));
         }
-        const QImage small = platform::ApplicationIconPixmap().toImage();
-        frmMain mainWindow;
-        QCOMPARE(mainWindow.windowIcon().pixmap(QSize(32, 32)).toImage(), small);
+        QCOMPARE(frmMain().windowIcon().pixmap(QSize(32, 32)).toImage(), platform::ApplicationIconPixmap().toImage());
     }
 };
 
