@@ -56,7 +56,6 @@ public:
     struct Call
     {
         QPointer<QWidget> owner;
-        bool hadOwner;
         QString verb;
         QString file;
         std::optional<QString> parameters;
@@ -68,7 +67,7 @@ public:
                       const std::optional<QString>& parameters,
                       const std::optional<QString>& directory, int showCommand) override
     {
-        calls.append({owner, owner != nullptr, verb, file, parameters, directory, showCommand});
+        calls.append({owner, verb, file, parameters, directory, showCommand});
         if (whenCalled)
             whenCalled();
     }
@@ -107,7 +106,6 @@ public:
     bool SaveSetting(const QString& appName, const QString& section, const QString& key,
                      const QString& value) override
     {
-        ++writes;
         if (failWrites)
             return false;
         values.insert(appName + "/" + section + "/" + key, value);
@@ -116,7 +114,6 @@ public:
 
     QMap<QString, QString> values;
     int reads = 0;
-    int writes = 0;
     bool failWrites = false;
 };
 
