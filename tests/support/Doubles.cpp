@@ -1,6 +1,8 @@
 #include "support/Doubles.h"
 
+#include <QCoreApplication>
 #include <QPdfWriter>
+#include <QTest>
 
 namespace doubles {
 
@@ -104,6 +106,8 @@ Surroundings::Surroundings()
 
 Surroundings::~Surroundings()
 {
+    qDeleteAll(platform::Forms::Loaded());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     platform::Shell::replace(nullptr);
     platform::MsgBox::replace(nullptr);
     platform::SettingsStore::replace(nullptr);
@@ -111,6 +115,13 @@ Surroundings::~Surroundings()
     platform::ImageList::replace(nullptr);
     platform::Printer::replace(nullptr);
     platform::CommonDialog::replace(nullptr);
+}
+
+bool ShownInFront(QWidget* window)
+{
+    window->show();
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
 }
 
 } // namespace doubles

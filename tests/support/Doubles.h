@@ -4,6 +4,7 @@
 // and give scripted answers.
 
 #include "platform/CommonDialog.h"
+#include "platform/Form.h"
 #include "platform/ImageList.h"
 #include "platform/MsgBox.h"
 #include "platform/Printer.h"
@@ -164,7 +165,8 @@ public:
     bool replace = true; // the user's answer
 };
 
-// Every service of the outside world replaced by its double, for the life of the object.
+// Every service of the outside world replaced by its double, for the life of the object; the
+// windows a test leaves loaded are gone with it.
 struct Surroundings
 {
     Surroundings();
@@ -180,5 +182,16 @@ struct Surroundings
     Printer printer;
     CommonDialog dialogs;
 };
+
+// Brings a window to the front and waits until it takes keys and clicks; false when it never does.
+bool ShownInFront(QWidget* window);
+
+// The one window of class T, loaded, shown and in front; nullptr when it never came to the front.
+template <class T>
+T* Shown()
+{
+    T& window = platform::form<T>();
+    return ShownInFront(&window) ? &window : nullptr;
+}
 
 } // namespace doubles
