@@ -1,6 +1,6 @@
 #include "support/Doubles.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QPdfWriter>
 #include <QTest>
 
@@ -122,6 +122,16 @@ bool ShownInFront(QWidget* window)
     window->show();
     window->activateWindow();
     return QTest::qWaitForWindowActive(window);
+}
+
+QStringList TabOrder(int presses)
+{
+    QStringList visited;
+    for (int press = 0; press < presses && QApplication::focusWidget(); ++press) {
+        visited.append(QApplication::focusWidget()->objectName());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    return visited;
 }
 
 } // namespace doubles

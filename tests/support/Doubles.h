@@ -186,6 +186,9 @@ struct Surroundings
 // Brings a window to the front and waits until it takes keys and clicks; false when it never does.
 bool ShownInFront(QWidget* window);
 
+// The controls the focus visits, from the one that has it, as the user presses Tab `presses` times.
+QStringList TabOrder(int presses);
+
 // The one window of class T, loaded, shown and in front; nullptr when it never came to the front.
 template <class T>
 T* Shown()
