@@ -92,12 +92,47 @@ private slots:
     {
         QCOMPARE(lstOptions()->currentRow(), 0);
         QCOMPARE(frontPanel(), QString("Frame1"));
-        for (int i = 0; i < 16; ++i) // each panel is captioned as its entry in the list
-            QCOMPARE(title(QString("Frame%1").arg(i + 1)), lstOptions()->item(i)->text());
+        QStringList entries;
+        for (int i = 0; i < 16; ++i) { // each panel is captioned as its entry in the list
+            entries << lstOptions()->item(i)->text();
+            QCOMPARE(title(QString("Frame%1").arg(i + 1)), entries.last());
+        }
+        QCOMPARE(entries.join('|'), "Planets Associated|Lucky Charm|General Traits|Positive Traits|Negative Traits|"
+                                    "Friendship Traits|Compatibility Traits|Aries As Family|Common Profession|Health Concern|"
+                                    "Financial Habits|Fashion Style|Travel Habits|Love And Romance|Famous Personalities|Update");
         verifyShowsSign("Aries");
         QVERIFY(caption("Label61").endsWith("Visit " + site::SiteName));
         QVERIFY(caption("lblAstrology").endsWith("@ " + site::SiteName));
         QVERIFY(control<QLabel>("lblCobrand")->text().contains("site's name &  link here."));
+        QStringList looks; // the link strips in their fonts and colours, and the sign chooser
+        for (const char* name : {"Label61", "Frame19", "Label15", "lblForum", "lblDaily", "lblFullBrand", "Frame3", "lblZodiacSignName"})
+            looks << doubles::Look(control(name));
+        QCOMPARE(looks, QStringList({"Verdana 8.25 bold underlined #000040", "Verdana 8.25 #000000 on #ff8000",
+                                     "Verdana 9.75 bold #000080", "Verdana 8.25 #0000ff", "Verdana 8.25 #0000ff",
+                                     "Verdana 8.25 bold underlined #0000ff on #efefef", "Verdana 8.25 bold #000000 on #efefef",
+                                     "Verdana 9.75 bold #000000"}));
+        // Each attribute is named by its label, which tells more in its tooltip.
+        const QStringList labels = {
+            "Label2 Birth Dates: This gives the date period for this sun sign.",
+            "Label3 Zodiac Symbol: This signifies the symbol that represents this sign.",
+            "Label4 Zodiac Element: This describes the human characteristics of this sign.",
+            "Label5 Zodiac Quality: This signifies the attitude of the people under this sign.",
+            "Label6 Domicile Planet: This signifies the planet that exercises a powerful energy on the sign.",
+            "Label7 Detriment Planet: This signifies the planet that is unfavorable for this sign.",
+            "Label8 Exaltation Planet: This signifies the planet that interacts well with this sign.",
+            "Label9 Birth Stone: This signifies the birth gemstones for people born under this sign.",
+            "Label10 Lucky Colors: This signifies the lucky colors for people born under this sign.",
+            "Label11 Lucky Numbers: This signifies the lucky numbers for people born under this sign.",
+            "Label12 Lucky Day: This signifies the lucky days for people born under this sign.",
+            "Label13 Lucky Gemstones: This signifies the lucky gemstones for people born under this sign.",
+            "Label14 Lucky Metals: This signifies the lucky metals to be used for people born under this sign.",
+            "lblMother The Aries Mother: This tells us more about the person as a mother.",
+            "lblFather The Aries Father: This tells us more about the person as a father.",
+            "lblChild The Aries Child: This tells us more about the person as a child."};
+        for (const QString& label : labels) {
+            const QString name = label.section(' ', 0, 0);
+            QCOMPARE(name + " " + caption(name) + ": " + control(name)->toolTip(), label);
+        }
 
         // The full-brand offer lies in front of the co-brand one; the four attributes stay in
         // view above the panels; the sign-name label lies hidden behind them.
@@ -150,6 +185,7 @@ private slots:
             &SignData::FashionStyle, &SignData::Travel, &SignData::LoveAndRomance, &SignData::Famous};
         cboSign()->setCurrentIndex(cboSign()->findText("Gemini"));
         const QRect panels = control("Frame1")->geometry();
+        lstOptions()->setCurrentRow(15); // the first topic is chosen again after another
         for (int entry = 0; entry < topics.size(); ++entry) {
             lstOptions()->setCurrentRow(entry);
             const QString front = frontPanel();
@@ -173,6 +209,8 @@ private slots:
     void choosingASignRewritesTheWindow()
     {
         lstOptions()->setCurrentRow(7);
+        for (const ZodiacSign& sign : Zodiac)
+            *sign.record = SignData(); // each sign's choice loads its record
         for (int i = 11; i >= 0; --i) { // the list holds the signs in zodiac order
             const ZodiacSign& sign = Zodiac[i];
             cboSign()->setCurrentIndex(i);

@@ -65,21 +65,19 @@ private slots:
         QCOMPARE(out->runtime.seeded, rows.size());
     }
 
-    // The window stays on top, white, with its two navy panels; Exit has the focus at first, so
+    // The window stays on top, white, with its two navy panels and its fonts; Exit has the focus at first, so
     // every placeholder stays, and Tab goes on through the form in its own order.
     void opensOnTopWithTheFocusOnExit()
     {
         QVERIFY(window = doubles::Shown<frmTellAFriend>());
         QVERIFY(window->windowFlags() & Qt::WindowStaysOnTopHint);
-        QStringList colours; // the text's colour, and the background's where the control paints one
-        for (const char* name : {"client", "Frame2", "Frame6", "Check1", "lblGoToHome", "Label3"}) {
-            const QWidget* shown = QString(name) == "client" ? window->client() : control(name);
-            colours << QString(name) + " " + shown->palette().color(shown->foregroundRole()).name()
-                    + (shown->autoFillBackground() ? " on " + shown->palette().color(shown->backgroundRole()).name() : "");
-        }
-        QCOMPARE(colours.mid(1), QStringList({"Frame2 #ffffff on #000080", "Frame6 #ffffff on #000080", "Check1 #0000c0",
-                                              "lblGoToHome #ffff00", "Label3 #ffffff"}));
-        QVERIFY(colours[0].endsWith(" on #ffffff"));
+        QStringList looks;
+        for (const char* name : {"Label1", "Label2", "Check1", "Frame2", "cmdSubmit", "Frame6", "Label3", "lblGoToHome"})
+            looks << doubles::Look(control(name));
+        QCOMPARE(looks, QStringList({"MS Sans Serif 18 #000000", "Verdana 9.75 bold #000000", "Verdana 14.25 #0000c0",
+                                     "Verdana 9.75 bold #ffffff on #000080", "Verdana 8.25 bold #000000",
+                                     "Verdana 9.75 bold #ffffff on #000080", "Verdana 9 #ffffff", "Verdana 9 bold underlined #ffff00"}));
+        QVERIFY(doubles::Look(window->client()).endsWith(" on #ffffff"));
         QCOMPARE(doubles::TabOrder(10), QString("cmdClose Check1 Picture1 txtName cmdSubmit txtEmail txtFriendEmail "
                                                 "txtFriendName txtMessage cmdClose").split(' '));
         QStringList texts;

@@ -124,6 +124,15 @@ bool ShownInFront(QWidget* window)
     return QTest::qWaitForWindowActive(window);
 }
 
+QString Look(const QWidget* control)
+{
+    const QFont font = control->font();
+    const QPalette colours = control->palette();
+    return font.family() + " " + QString::number(font.pointSizeF()) + (font.bold() ? " bold" : "")
+        + (font.underline() ? " underlined" : "") + " " + colours.color(control->foregroundRole()).name()
+        + (control->autoFillBackground() ? " on " + colours.color(control->backgroundRole()).name() : "");
+}
+
 QStringList TabOrder(int presses)
 {
     QStringList visited;

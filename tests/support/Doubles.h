@@ -186,6 +186,10 @@ struct Surroundings
 // Brings a window to the front and waits until it takes keys and clicks; false when it never does.
 bool ShownInFront(QWidget* window);
 
+// How a control shows its text: "Verdana 8.25 bold underlined #0000ff", then " on " and the
+// background's colour where the control paints its own.
+QString Look(const QWidget* control);
+
 // The controls the focus visits, from the one that has it, as the user presses Tab `presses` times.
 QStringList TabOrder(int presses);
 
