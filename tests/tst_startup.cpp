@@ -5,9 +5,12 @@
 #include "app/site.h"
 #include "main_window/frmMain.h"
 #include "platform/Runtime.h"
+#include "platform/SettingsStore.h"
 #include "startup/frmStartup.h"
 #include "support/Doubles.h"
 
+#include <QElapsedTimer>
+#include <QLockFile>
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
@@ -16,6 +19,36 @@
 #include <cmath>
 
 using namespace platform;
+
+namespace {
+
+bool Write(const QString& path, const QByteArray& text)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+}
+
+// Puts a lock of one kind where a lock file belongs: one a crash left "empty" or "garbled", one
+// of "another machine's" (its holder, a live process there, cannot be checked here), a "folder",
+// or one that a "live" holder, this test, has held for an hour. Returns the live holder.
+std::unique_ptr<QLockFile> PlaceLock(const QString& path, const QString& kind)
+{
+    QDir().mkpath(kind == "folder" ? path : QFileInfo(path).path());
+    const QMap<QString, QByteArray> written = {
+        {"empty", ""}, {"garbled", "\xff\x01garbled"}, {"another machine's", "1\nzelphine\nfar-away\n0123456789abcdef\nb00t\n"}};
+    if (written.contains(kind))
+        Write(path, written[kind]);
+    if (kind != "live")
+        return nullptr;
+    auto holder = std::make_unique<QLockFile>(path);
+    QFile file(path);
+    if (!holder->tryLock(0) || !file.open(QIODevice::ReadOnly)
+        || !file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFile::FileModificationTime))
+        holder.reset();
+    return holder;
+}
+
+} // namespace
 
 class TestStartup : public QObject
 {
@@ -70,6 +103,35 @@ private slots:
         QVERIFY(main->close());
         QVERIFY(Forms::Loaded().size() == 2 && Forms::Loaded()[0] == &startup && !qobject_cast<frmMain*>(Forms::Loaded()[1]));
         QCOMPARE(out->runtime.ends, 0);
+    }
+
+    // A lock that no living holder keeps never holds up the write of the reminder's date for more
+    // than a moment: one a crash left behind or another machine's is cleared; a folder in its place
+    // skips the write at once, and so does a living holder that keeps its lock, however old.
+    void onlyALivingHolderKeepsALock_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("stored");
+        for (const char* kind : {"empty", "garbled", "another machine's"})
+            QTest::newRow(kind) << kind << true;
+        QTest::newRow("folder") << "folder" << false;
+        QTest::newRow("live") << "live" << false;
+    }
+    void onlyALivingHolderKeepsALock()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, stored);
+        QTemporaryDir home;
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home.path());
+        const QString settingsLock = home.filePath("zelphine/zelphine.ini.lock");
+        const auto holder = PlaceLock(settingsLock, kind);
+        QVERIFY(QFileInfo::exists(settingsLock) && (kind != "live" || holder));
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(SettingsStore::real().SaveSetting("zelphine", "Settings", "Duration", "now"), stored);
+        QVERIFY(clock.elapsed() < 5000); // far from the half minute after which a lock counts as stale
+        QCOMPARE(QSettings(home.filePath("zelphine/zelphine.ini"), QSettings::IniFormat).value("Settings/Duration").toString(), stored ? "now" : "");
+        QCOMPARE(QFileInfo::exists(settingsLock), !stored);
     }
 
     // Rnd * 6 + 1 rounded half to even: 1, 3 or 5 brings the co-brand offer to the front, 2, 4

@@ -1,17 +1,49 @@
 #include "platform/Runtime.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
 #include <QLockFile>
 #include <QStandardPaths>
+#include <QThread>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <random>
 
 namespace platform {
+
+namespace {
+
+// A living holder keeps its lock file locked at the system's level for as long as it holds the
+// lock, so a lock file that can be removed under that system lock is one nobody holds. The guard
+// is the one Qt's own lock files take while they remove a stale lock, so that two processes never
+// remove each other's fresh lock.
+bool RemoveUnheldLock(const QString& path)
+{
+    QLockFile guard(path + QLatin1String(".rmlock"));
+    return guard.tryLock(0) && QLockFile(path).removeStaleLockFile();
+}
+
+} // namespace
+
+bool MakeWayForLock(const QString& path, int patience)
+{
+    const QDeadlineTimer deadline(patience);
+    for (;;) {
+        if (!QFileInfo::exists(path))
+            return true;
+        if (!QFileInfo(path).isFile())
+            return false; // a folder: no lock to clear, and none to take
+        if (RemoveUnheldLock(path))
+            return true;
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(20);
+    }
+}
 
 struct InstanceLock::Private
 {

@@ -35,6 +35,12 @@ public:
     static Runtime& real();
 };
 
+// Makes way for a lock file at `path` without taking it: a lock file that no living process
+// holds (left empty or garbled by a crash, written on another machine, or its holder gone) is
+// removed. A living holder is waited for, at most `patience` milliseconds. True when the path is
+// then free; false while a living holder keeps its lock, or when a folder is in the lock's place.
+bool MakeWayForLock(const QString& path, int patience);
+
 // Holds the per-user lock of one executable name for as long as it lives. A lock left behind by
 // an instance that crashed does not count.
 class InstanceLock
