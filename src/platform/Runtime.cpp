@@ -27,6 +27,17 @@ bool RemoveUnheldLock(const QString& path)
     return guard.tryLock(0) && QLockFile(path).removeStaleLockFile();
 }
 
+// Says plainly what keeps the program from its lock, and where, since it starts all the same.
+void ReportUnusableLock(const QString& path)
+{
+    const QString what = QFileInfo(path).isDir() ? QStringLiteral("a folder is in the way at")
+                                                 : QStringLiteral("its lock file cannot be made at");
+    std::fprintf(stderr,
+                 "Zelphine: %s %s, where it keeps the lock that lets only one copy run at a time.\n"
+                 "It starts without checking for another copy.\n",
+                 qPrintable(what), qPrintable(QDir::toNativeSeparators(path)));
+}
+
 } // namespace
 
 bool MakeWayForLock(const QString& path, int patience)
@@ -57,19 +68,15 @@ InstanceLock::InstanceLock(const QString& exeName)
     if (folder.isEmpty())
         folder = QDir::tempPath();
     QDir().mkpath(folder);
-    d->file = std::make_unique<QLockFile>(folder + QLatin1Char('/') + exeName + QLatin1String(".lock"));
-    // A lock whose holder has died is taken over; a live holder is never considered stale.
+    const QString path = folder + QLatin1Char('/') + exeName + QLatin1String(".lock");
+    d->file = std::make_unique<QLockFile>(path);
+    // A living holder keeps the lock however long it runs: no lock is stale for its age alone.
     d->file->setStaleLockTime(0);
-    m_held = d->file->tryLock(0);
-    qint64 pid = 0;
-    QString host, application;
-    if (!m_held && d->file->error() == QLockFile::LockFailedError
-        && !d->file->getLockInfo(&pid, &host, &application)) {
-        // A lock file that names no holder (a crash or a full disk left it empty or garbled)
-        // would otherwise keep every later start out for good.
-        d->file->removeStaleLockFile();
-        m_held = d->file->tryLock(0);
-    }
+    if (d->file->tryLock(0) || (MakeWayForLock(path, 0) && d->file->tryLock(0)))
+        return;
+    m_heldElsewhere = d->file->error() == QLockFile::LockFailedError && QFileInfo(path).isFile();
+    if (!m_heldElsewhere)
+        ReportUnusableLock(path);
 }
 
 InstanceLock::~InstanceLock()

@@ -41,20 +41,22 @@ public:
 // then free; false while a living holder keeps its lock, or when a folder is in the lock's place.
 bool MakeWayForLock(const QString& path, int patience);
 
-// Holds the per-user lock of one executable name for as long as it lives. A lock left behind by
-// an instance that crashed does not count.
+// Holds the per-user lock of one executable name for as long as it lives. Only a living process
+// on this machine keeps the lock: one left behind by a crash or by another machine does not count.
+// A lock that cannot be taken for another reason (a folder in its place) is reported on standard
+// error and does not count either: the program starts without the check.
 class InstanceLock
 {
 public:
     explicit InstanceLock(const QString& exeName);
     ~InstanceLock();
     // True when another living process holds the lock.
-    bool HeldElsewhere() const { return !m_held; }
+    bool HeldElsewhere() const { return m_heldElsewhere; }
 
 private:
     struct Private;
     Private* d;
-    bool m_held = false;
+    bool m_heldElsewhere = false;
 };
 
 // Date and time as text, in the user's regional format: the short date, a blank and the long
