@@ -13,8 +13,8 @@ const QString CrLf = QStringLiteral("\r\n"), EmptyLine = QStringLiteral("\r\n\r\
 
 // The figures the texts keep: for each of fields 15 to 29, in their order, the shortest and the
 // longest text over the twelve signs, both reached exactly, the most paragraphs it may have and
-// a word that names its topic (if it has one); then one sign's fifteen texts together (the shortest and the
-// longest sign by name) and all of them in the twelve signs.
+// a word that names its topic (if it has one); then one sign's fifteen texts together (the
+// shortest and the longest sign by name) and all of them in the twelve signs.
 struct Figure { QString name; int minChars, maxChars, maxParagraphs; QString topic = {}; };
 const Figure Figures[] = {
     {"Famous", 217, 286, 0}, {"GeneralTraits", 1087, 4029, 5}, {"PositiveTraits", 762, 1746, 3},
