@@ -118,7 +118,9 @@ bool RichTextBox::SaveFile(const QString& path, FileType) const
     if (!file.open(QIODevice::WriteOnly))
         return false;
     const QByteArray rtf = RtfDocument(*document());
-    if (file.write(rtf) != rtf.size()) {
+    // Flushed before the commit: QSaveFile would commit, and so replace the file, even when the
+    // bytes it still held could not be written out.
+    if (file.write(rtf) != rtf.size() || !file.flush()) {
         file.cancelWriting();
         return false;
     }
