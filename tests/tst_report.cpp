@@ -1,10 +1,9 @@
-// The report window: the profile it composes, Save and Print, its link labels, and its opening
-// from the main window.
+// The report window: the profile it composes, Save and Print, its link labels, the web addresses
+// in its box, and its opening from the main window.
 
 #include "app/mod_All.h"
 #include "app/mod_Help.h"
 #include "main_window/frmMain.h"
-#include "platform/Rtf.h"
 #include "report/frmSave.h"
 #include "signs/zodiac.h"
 #include "support/Doubles.h"
@@ -17,7 +16,6 @@
 #include <QTextBlock>
 #include <QtTest>
 #include <csignal>
-#include <functional>
 #include <memory>
 #include <sys/resource.h>
 
@@ -57,41 +55,54 @@ QString Styled(const QTextDocument& document)
     return text;
 }
 
-QByteArray Contents(const QString& path)
+// A point of the character at `position`, in the box's viewport.
+QPoint PointOf(const RichTextBox* box, int position)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : "(missing)";
+    QTextCursor at(box->document());
+    at.setPosition(position);
+    return box->cursorRect(at).center() + QPoint(2, 0);
 }
 
-// Acts on each modal window as it comes up, one step for each, as the user would.
-struct ModalSteps
+void Click(RichTextBox* box, int position, Qt::MouseButton button = Qt::LeftButton)
 {
-    explicit ModalSteps(QList<std::function<void(QWidget*)>> steps) : steps(std::move(steps))
+    QTest::mouseClick(box->viewport(), button, {}, PointOf(box, position));
+}
+
+// The user's answers to the Save As dialog and the boxes it brings up, as each comes up: a name
+// typed or "Cancel" in the dialog, "Yes", "No" or "OK" in a box. What each showed is noted: the
+// dialog's title, filter and name, a box's text.
+struct User
+{
+    explicit User(const QStringList& answers) : answers(answers)
     {
         QObject::connect(&poll, &QTimer::timeout, [this] {
             QWidget* modal = QApplication::activeModalWidget();
-            if (!modal || modal == last || this->steps.isEmpty())
+            if (!modal || modal == last || this->answers.isEmpty())
                 return;
             last = modal;
-            // Apart from the poll, which must go on while a step opens a window of its own.
-            QTimer::singleShot(0, modal, [modal, step = this->steps.takeFirst()] { step(modal); });
+            // Apart from the poll, which must go on while an answer opens a window of its own.
+            QTimer::singleShot(0, modal, [this, modal, answer = this->answers.takeFirst()] { give(modal, answer); });
         });
         poll.start(10);
     }
-    QList<std::function<void(QWidget*)>> steps;
+    void give(QWidget* modal, const QString& answer)
+    {
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            seen.append(box->text());
+            return box->button(answer == "Yes" ? QMessageBox::Yes : answer == "No" ? QMessageBox::No : QMessageBox::Ok)->click();
+        }
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+        seen.append(dialog->windowTitle() + " | " + dialog->selectedNameFilter() + " | " + name->text());
+        // The name typed, not a file picked in the list, is the one chosen.
+        dialog->findChild<QAbstractItemView*>("listView")->clearSelection();
+        name->setText(answer);
+        answer == "Cancel" ? dialog->reject() : static_cast<QDialog*>(dialog)->accept();
+    }
+    QStringList answers, seen;
     QPointer<QWidget> last; // a window that is gone matches no new one at its address
     QTimer poll;
 };
-
-void TypeName(QWidget* dialog, const QString& path)
-{
-    auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
-    dialog->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(dialog));
-    name->setFocus();
-    name->setText(path);
-    QTest::keyClick(name, Qt::Key_Return);
-}
 
 } // namespace
 
@@ -122,13 +133,7 @@ private slots:
         FindSign("Leo")->load();
     }
 
-    void cleanup()
-    {
-        if (report)
-            report->Unload();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        out.reset();
-    }
+    void cleanup() { out.reset(); } // and the windows left open with it
 
     // The main window shows the chosen sign's report until it is closed, composed afresh each
     // time: what the user typed there is gone.
@@ -141,76 +146,80 @@ private slots:
                                     "11", "12", "13", "14", "15", "16", "17", "18", "19", "20",
                                     "21", "22", "23", "24", "25", "26", "27", "28", "29"};
         QStringList reports;
-        auto readAndClose = [&](QWidget* modal) {
-            report = qobject_cast<frmSave*>(modal);
-            reports.append(Styled(*box()->document()));
-            QTest::keyClicks(box(), "typed by the user");
-            modal->close();
-        };
-        ModalSteps user({readAndClose, readAndClose});
         for (int shown = 1; shown <= 2; ++shown) {
+            QTimer::singleShot(0, [&] { // in the report window, shown modally
+                report = qobject_cast<frmSave*>(QApplication::activeModalWidget());
+                reports.append(Styled(*box()->document()));
+                QTest::keyClicks(box(), "typed by the user");
+                report->close();
+            });
             QTest::mouseClick(main.findChild<QPushButton*>("cmdSave"), Qt::LeftButton);
             QCOMPARE(reports.size(), shown); // closed when the click returns
         }
         QCOMPARE(reports, QStringList({MarkedLeo, MarkedLeo}));
         for (const QString name : {"leo", " Leo", "Leo ", ""}) { // exactly a sign's name, or nothing
             QVERIFY(openReport(name).findChild<RichTextBox*>()->document()->isEmpty());
-            report->Unload();
+            report->close();
         }
     }
 
-    void savesTheReportOrSaysWhyNot()
+    // The Save As dialog refuses what it must and asks before it replaces a file; a save that
+    // fails is reported and leaves the file as it was.
+    void savesWhereTheDialogLetsIt()
     {
-        openReport("Leo");
-        out->dialogs.typed.append({std::nullopt, inFolder("leo")});
-        click("cmdSave"); // cancelled
-        const platform::CommonDialog::Properties shown = out->dialogs.shown.first();
-        QCOMPARE(shown.DialogTitle + shown.Filter, "Save Your Rashi DetailsRich Text Format | *.rtf ");
-        QCOMPARE(shown.Flags, 0x8806);
+        platform::CommonDialog::replace(nullptr); // the real dialog
+        QDir(folder->path()).mkdir("in.dir");
+        QDir(folder->path()).mkdir("locked");
+        QFile::setPermissions(inFolder("locked"), QFile::ReadOwner | QFile::ExeOwner);
+        QFile(inFolder("in.dir/leo.rtf")).open(QIODevice::WriteOnly);
+        openReport("Leo").findChild<RichTextBox*>()->setSelText("Français: {braces}, back\\slashes,\ttab 😀");
+        User user({inFolder("missing/leo"), "OK", inFolder("locked/leo"), "OK", inFolder("in.dir/leo"), "No", inFolder("in.dir/report.txt"), inFolder("in.dir/report.txt"), "Yes", "Cancel"});
+        click("cmdSave");
+        QTextDocument readBack; // LibreOffice takes a file named so for RTF
+        QVERIFY(QFile::copy(inFolder("in.dir/report.txt"), inFolder("report.rtf")));
+        readBack.setHtml(readers::LibreOffice(inFolder("report.rtf"), "html"));
+        // The same words in the same fonts, sizes, bold and colours, and the same lines.
+        QCOMPARE(readers::StyledWords(readBack), readers::StyledWords(*box()->document()));
+        QCOMPARE(readers::LibreOffice(inFolder("report.rtf"), "txt"), box()->toPlainText() + "\n");
 
-        // A name typed without extension ends in ".rtf"; the next save starts with an empty name
-        // again, and another extension still gets RTF.
+        // The disk takes no more than a few bytes, as a full disk would; the user has cut the
+        // report short, so that only the save's last step fails.
+        box()->selectAll();
+        box()->setSelText("short");
+        const QString saved = readers::Output("cat", {inFolder("in.dir/report.txt")});
+        std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails, and no more
+        rlimit size {64, RLIM_INFINITY};
+        setrlimit(RLIMIT_FSIZE, &size);
         click("cmdSave");
-        out->dialogs.replace = false;
-        out->dialogs.typed.append({inFolder("leo.rtf"), inFolder("leo.txt")});
-        click("cmdSave");
-        QVERIFY(out->dialogs.shown.last().FileName.isEmpty());
-        QCOMPARE(out->dialogs.askedToReplace, QStringList({inFolder("leo.rtf")}));
-        for (const QString name : {"leo.rtf", "leo.txt"})
-            QCOMPARE(Contents(inFolder(name)), platform::RtfDocument(*box()->document()));
-        QVERIFY(out->boxes.shown.isEmpty());
-
-        // The disk takes no more than a few bytes, as a full disk would: the file keeps what it held.
-        out->dialogs.replace = true;
-        out->dialogs.typed.enqueue(inFolder("leo.txt"));
-        rlimit kept {};
-        getrlimit(RLIMIT_FSIZE, &kept);
-        const rlimit small {64, kept.rlim_max};
-        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-        setrlimit(RLIMIT_FSIZE, &small);
-        click("cmdSave");
-        setrlimit(RLIMIT_FSIZE, &kept);
-        std::signal(SIGXFSZ, handler);
-        QCOMPARE(Contents(inFolder("leo.txt")), Contents(inFolder("leo.rtf")));
+        size.rlim_cur = RLIM_INFINITY;
+        setrlimit(RLIMIT_FSIZE, &size);
+        click("cmdSave"); // cancelled: nothing more is said
+        const QString dialog = "Save Your Rashi Details | Rich Text Format (*.rtf) | ";
+        const QString exists = " already exists.\nDo you want to replace it?";
+        QCOMPARE(user.seen.replaceInStrings(folder->path() + "/", ""),
+                 QStringList({dialog, "missing/leo.rtf\nThe folder does not exist. Check the name and try again.",
+                              dialog + "missing/leo", "locked/leo.rtf\nThis file or its folder is write-protected. Choose another name or folder.",
+                              dialog + "locked/leo", "in.dir/leo.rtf" + exists, dialog + "in.dir/leo", dialog,
+                              "in.dir/report.txt" + exists, dialog}));
+        QCOMPARE(readers::Output("cat", {inFolder("in.dir/report.txt")}), saved);
+        QCOMPARE(QDir(inFolder("in.dir")).entryList(QDir::Files | QDir::Hidden), QStringList({"leo.rtf", "report.txt"}));
         QCOMPARE(out->boxes.shown.size(), 1);
-        QCOMPARE(out->boxes.shown.first().prompt, "The report could not be saved to " + inFolder("leo.txt") + ".");
+        QCOMPARE(out->boxes.shown.first().prompt, "The report could not be saved to " + inFolder("in.dir/report.txt") + ".");
         QCOMPARE(out->boxes.shown.first().style, int(platform::MsgBox::vbCritical));
     }
 
+    // Print, reached by Tab or its access key, prints the whole report whatever is selected.
     void printsTheWholeReportAndOpensTheLabelsPages()
     {
-        openReport("Leo").show();
-        QVERIFY(QTest::qWaitForWindowActive(report));
+        QVERIFY(doubles::ShownInFront(&openReport("Leo")));
+        QCOMPARE(doubles::TabOrder(4), QStringList({"RTB", "cmdPrint", "cmdSave", "RTB"}));
         box()->setSelStart(20);
         box()->setSelLength(15);
         QTest::keyClick(report->windowHandle(), Qt::Key_P, Qt::AltModifier);
         QTRY_COMPARE(out->printer.printed, 1);
-        const QString printed = readers::PdfText(out->printer.pdfPath).simplified();
+        const QString printed = readers::Output("pdftotext", {out->printer.pdfPath, "-"}).simplified();
         QVERIFY(printed.startsWith("Leo Birth Dates: "));
         QVERIFY(printed.endsWith(FindSign("Leo")->record->Famous.simplified().right(30)));
-        out->printer.missing = true;
-        click("cmdPrint");
-        QVERIFY(out->boxes.shown.isEmpty());
 
         // The link labels open the pages of the main window's links.
         mod_Help::GoToHomePage();
@@ -221,26 +230,35 @@ private slots:
         QCOMPARE(pages.mid(2), QStringList({pages[0], pages[0], pages[1]}));
     }
 
-    void theRealDialogAsksAgainUntilANameWillDo()
+    // A left press on a link opens it, once, and still moves the caret; the pointer is a hand over
+    // a link only. A report opened again serves its own box.
+    void aLeftPressOnALinkOpensIt()
     {
-        platform::CommonDialog::Properties dialog {"Rich Text Format | *.rtf ", 2, "rtf", 0x8806, "Title", ""};
-        QFile locked(inFolder("locked.rtf"));
-        QVERIFY(locked.open(QIODevice::WriteOnly));
-        locked.setPermissions(QFile::ReadOwner);
-        QStringList seen;
-        ModalSteps user({[&](QWidget* modal) {
-                             seen.append(qobject_cast<QFileDialog*>(modal)->selectedNameFilter());
-                             TypeName(modal, locked.fileName());
-                         },
-                         [&](QWidget* box) {
-                             seen.append(qobject_cast<QMessageBox*>(box)->text());
-                             qobject_cast<QMessageBox*>(box)->accept();
-                         },
-                         [&](QWidget* modal) { TypeName(modal, inFolder("report")); }});
-        QVERIFY(platform::CommonDialog::real().ShowSave(nullptr, dialog));
-        QCOMPARE(dialog.FileName, inFolder("report.rtf"));
-        QCOMPARE(seen.value(0), "Rich Text Format (*.rtf)");
-        QVERIFY(seen.value(1).contains("write-protected"));
+        QVERIFY(doubles::ShownInFront(&openReport("")));
+        const QString page = "http://www.example.com/page", longLink = "http://example.com/" + QString(4981, 'x');
+        box()->setSelText("Visit " + page + " today.\r\n" + longLink);
+        box()->setSelStart(0); // the view shows the top
+        for (const int position : {10, 2}) {
+            QTest::mouseMove(box()->viewport(), PointOf(box(), position));
+            QCOMPARE(box()->viewport()->cursor().shape(), position == 10 ? Qt::PointingHandCursor : Qt::IBeamCursor);
+        }
+        Click(box(), 10);
+        QCOMPARE(box()->SelStart(), 10);
+        QTest::qWait(QApplication::doubleClickInterval() + 50); // its second press comes as a double click
+        QTest::mouseDClick(report->windowHandle(), Qt::LeftButton, {}, box()->viewport()->mapTo(report, PointOf(box(), 20)));
+        Click(box(), 10, Qt::RightButton);
+        for (const int besideTheLink : {5, 33})
+            Click(box(), besideTheLink);
+        Click(box(), 45);
+        QCOMPARE(out->shell.files(), QStringList({page, page, longLink}));
+        const doubles::Shell::Call call = out->shell.calls.first();
+        QVERIFY(call.owner == report && call.verb == "Open" && !call.parameters && !call.directory && call.showCommand == 5);
+
+        report->close();
+        QVERIFY(doubles::ShownInFront(&openReport("")));
+        box()->setSelText("www.second.example.com");
+        Click(box(), 3);
+        QCOMPARE(out->shell.files().mid(3), QStringList({"www.second.example.com"}));
     }
 };
 

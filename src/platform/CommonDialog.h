@@ -2,7 +2,6 @@
 
 #include "platform/Replaceable.h"
 
-#include <QList>
 #include <QString>
 
 class QWidget;
@@ -31,9 +30,6 @@ public:
         QString FileName;    // the name shown at first; then the path chosen
     };
 
-    // What the dialog makes of a name the user chose.
-    enum Outcome { Accepted, FolderMissing, WriteProtected, AskToReplace };
-
     virtual ~CommonDialog() = default;
 
     // Shows the dialog modally over `owner` until the user chooses a name the dialog accepts, or
@@ -41,18 +37,6 @@ public:
     virtual bool ShowSave(QWidget* owner, Properties& dialog) = 0;
 
     static CommonDialog& real();
-
-    // The path of a chosen name, with the default extension added when the name has none.
-    static QString WithDefaultExt(const QString& path, const QString& defaultExt);
-    // How the dialog's flags take a chosen path (with its extension).
-    static Outcome Check(const QString& path, int flags);
-    // The pairs of description and pattern of a filter, blanks around each part left out.
-    struct NameFilter
-    {
-        QString description;
-        QString pattern;
-    };
-    static QList<NameFilter> Filters(const QString& filter);
 };
 
 } // namespace platform

@@ -60,37 +60,11 @@ bool Printer::Print(const QTextDocument& document)
     if (missing)
         return false;
     QPdfWriter pages(pdfPath);
+    pages.setPageMargins(QMarginsF()); // the page's edge is where the program's margins start
     if (!platform::PrintPages(document, pages))
         return false;
     ++printed;
     return true;
-}
-
-bool CommonDialog::ShowSave(QWidget*, Properties& dialog)
-{
-    shown.append(dialog);
-    while (!typed.isEmpty()) {
-        const std::optional<QString> answer = typed.dequeue();
-        if (!answer)
-            return false;
-        const QString path = WithDefaultExt(*answer, dialog.DefaultExt);
-        switch (Check(path, dialog.Flags)) {
-        case FolderMissing:
-        case WriteProtected:
-            refused.append(path);
-            continue;
-        case AskToReplace:
-            askedToReplace.append(path);
-            if (!replace)
-                continue;
-            break;
-        case Accepted:
-            break;
-        }
-        dialog.FileName = path;
-        return true;
-    }
-    return false;
 }
 
 Surroundings::Surroundings()

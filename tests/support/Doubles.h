@@ -149,20 +149,11 @@ public:
     int printed = 0;
 };
 
-// A Save As dialog that the user answers from a script: each answer is the full path the user
-// types, or none for Cancel. The dialog treats the answers as the real one does: it adds the
-// default extension, refuses what the flags refuse (the user then gives the next answer) and asks
-// before replacing a file. With the script used up, the user cancels.
+// A Save As dialog that the user cancels: no test saves by chance where it did not mean to.
 class CommonDialog : public platform::CommonDialog
 {
 public:
-    bool ShowSave(QWidget* owner, Properties& dialog) override;
-
-    QList<Properties> shown; // as each showing got them
-    QQueue<std::optional<QString>> typed;
-    QStringList refused;
-    QStringList askedToReplace;
-    bool replace = true; // the user's answer
+    bool ShowSave(QWidget*, Properties&) override { return false; }
 };
 
 // Every service of the outside world replaced by its double, for the life of the object; the

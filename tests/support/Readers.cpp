@@ -1,42 +1,33 @@
 #include "support/Readers.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextBlock>
+#include <QTextCursor>
+#include <QTextList>
 #include <QUrl>
 
 namespace readers {
 
-namespace {
-
-QByteArray Run(const QString& program, const QStringList& arguments)
+QString Output(const QString& program, const QStringList& arguments)
 {
     QProcess process;
     process.start(program, arguments);
     process.waitForFinished(90000);
-    return process.readAllStandardOutput();
+    return QString::fromUtf8(process.readAllStandardOutput());
 }
-
-} // namespace
 
 QString LibreOffice(const QString& rtfPath, const QString& format)
 {
     QTemporaryDir work;
-    const QString filter = format == "txt" ? "txt:Text (encoded):UTF8" : format;
-    Run("soffice", {"-env:UserInstallation=" + QUrl::fromLocalFile(work.filePath("profile")).toString(),
-                    "--headless", "--convert-to", filter, "--outdir", work.path(), rtfPath});
+    Output("soffice", {"-env:UserInstallation=" + QUrl::fromLocalFile(work.filePath("profile")).toString(), "--headless",
+                       "--convert-to", format == "txt" ? "txt:Text (encoded):UTF8" : format, "--outdir", work.path(), rtfPath});
     QFile converted(work.filePath(QFileInfo(rtfPath).completeBaseName() + "." + format));
     if (!converted.open(QIODevice::ReadOnly))
         return QString();
     return QString::fromUtf8(converted.readAll()).remove(QChar(0xFEFF));
-}
-
-QString PdfText(const QString& pdfPath)
-{
-    return QString::fromUtf8(Run("pdftotext", {pdfPath, "-"}));
 }
 
 QStringList StyledWords(const QTextDocument& document)
@@ -44,14 +35,21 @@ QStringList StyledWords(const QTextDocument& document)
     static const QRegularExpression blanks("[\\s\\x{00A0}\\x{2028}]+");
     QStringList words;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QString paragraph = block.textList() ? " listed" : QTextCursor(block).currentTable() ? " in a table" : "";
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextCharFormat format = it.fragment().charFormat();
-            const QBrush colour = format.foreground();
-            const QString style = QString(format.fontWeight() > QFont::Medium ? "bold " : "")
-                + (format.fontUnderline() ? "underlined " : "")
-                + (colour.style() == Qt::NoBrush ? "auto" : colour.color().name());
+            const QFont font = format.font().resolve(document.defaultFont());
+            // The size the text is written in; a size relative to it is no part of a file.
+            const double points = format.hasProperty(QTextFormat::FontPointSize) ? format.fontPointSize() : font.pointSizeF();
+            QString style = font.family() + QString(" %1pt").arg(qRound(points));
+            for (const auto& [on, name] : {std::pair(font.bold(), " bold"), {font.italic(), " italic"},
+                                           {font.underline(), " underlined"}, {font.strikeOut(), " struck"}})
+                style += on ? name : "";
+            style += format.foreground().style() == Qt::NoBrush ? " auto" : " " + format.foreground().color().name();
+            if (format.background().style() != Qt::NoBrush)
+                style += " on " + format.background().color().name();
             for (const QString& word : it.fragment().text().split(blanks, Qt::SkipEmptyParts))
-                words.append(word + " " + style);
+                words.append(word + " " + style + paragraph);
         }
     }
     return words;
