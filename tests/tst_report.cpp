@@ -12,6 +12,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QtTest>
@@ -208,7 +209,8 @@ private slots:
         QCOMPARE(out->boxes.shown.first().style, int(platform::MsgBox::vbCritical));
     }
 
-    // Print, reached by Tab or its access key, prints the whole report whatever is selected.
+    // Print, reached by Tab or its access key, prints the whole report whatever is selected. A
+    // print service that never answers holds up nothing: the window goes on, and closes.
     void printsTheWholeReportAndOpensTheLabelsPages()
     {
         QVERIFY(doubles::ShownInFront(&openReport("Leo")));
@@ -228,6 +230,20 @@ private slots:
             click(label);
         const QStringList pages = out->shell.files();
         QCOMPARE(pages.mid(2), QStringList({pages[0], pages[0], pages[1]}));
+
+        QTcpServer service; // takes the requests and never answers them, till it is gone
+        QVERIFY(service.listen(QHostAddress::LocalHost));
+        qputenv("CUPS_SERVER", "127.0.0.1:" + QByteArray::number(service.serverPort()));
+        platform::Printer::replace(nullptr); // the real printer
+        QElapsedTimer clock;
+        clock.start();
+        click("cmdPrint");
+        click("cmdPrint"); // queued behind the first
+        QVERIFY(clock.elapsed() < 2000);
+        QTRY_VERIFY(service.hasPendingConnections()); // asked, while the window takes events
+        report->close();
+        QTRY_VERIFY(!report);
+        qunsetenv("CUPS_SERVER");
     }
 
     // A left press on a link opens it, once, and still moves the caret; the pointer is a hand over

@@ -13,8 +13,10 @@ class Printer : public Replaceable<Printer>
 public:
     virtual ~Printer() = default;
 
-    // Prints the document; false when there is no default printer or printing failed.
-    virtual bool Print(const QTextDocument& document) = 0;
+    // Prints a copy of the document and returns at once: the printer is looked up and the pages
+    // printed away from the windows, one document after the other, so that a printer that does
+    // not answer holds up nothing. Nothing is said when there is no printer or printing fails.
+    virtual void Print(const QTextDocument& document) = 0;
 
     static Printer& real();
 };

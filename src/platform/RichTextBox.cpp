@@ -127,7 +127,7 @@ bool RichTextBox::SaveFile(const QString& path, FileType) const
     return file.commit();
 }
 
-bool RichTextBox::SelPrint(Printer& printer) const
+void RichTextBox::SelPrint(Printer& printer) const
 {
     const QTextCursor cursor = textCursor();
     if (!cursor.hasSelection())
@@ -135,7 +135,7 @@ bool RichTextBox::SelPrint(Printer& printer) const
     QTextDocument selection;
     selection.setDefaultFont(document()->defaultFont());
     QTextCursor(&selection).insertFragment(cursor.selection());
-    return printer.Print(selection);
+    printer.Print(selection);
 }
 
 void RichTextBox::AutoUrlDetect(bool on)

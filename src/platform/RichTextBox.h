@@ -94,9 +94,8 @@ public:
     // Writes the whole document to `path`, whole or not at all: a write-protected file or folder,
     // or a failed write, leaves what was there untouched and returns false.
     bool SaveFile(const QString& path, FileType type = rtfRTF) const;
-    // Prints the selection, or the whole document when nothing is selected. False when nothing
-    // could be printed.
-    bool SelPrint(Printer& printer) const;
+    // Prints the selection, or the whole document when nothing is selected.
+    void SelPrint(Printer& printer) const;
 
     int GetEventMask() const { return m_eventMask; }
     void SetEventMask(int mask) { m_eventMask = mask; }

@@ -55,16 +55,12 @@ int MsgBox::Ask(const QString& prompt, int style)
     return (style & 7) == vbYesNo ? vbYes : vbOK;
 }
 
-bool Printer::Print(const QTextDocument& document)
+void Printer::Print(const QTextDocument& document)
 {
-    if (missing)
-        return false;
     QPdfWriter pages(pdfPath);
     pages.setPageMargins(QMarginsF()); // the page's edge is where the program's margins start
-    if (!platform::PrintPages(document, pages))
-        return false;
-    ++printed;
-    return true;
+    if (platform::PrintPages(document, pages))
+        ++printed;
 }
 
 Surroundings::Surroundings()

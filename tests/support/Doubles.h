@@ -138,14 +138,13 @@ public:
     int ends = 0;
 };
 
-// A printer that prints into a PDF file; it can be missing.
+// A printer that prints into a PDF file, at once.
 class Printer : public platform::Printer
 {
 public:
-    bool Print(const QTextDocument& document) override;
+    void Print(const QTextDocument& document) override;
 
     QString pdfPath;
-    bool missing = false;
     int printed = 0;
 };
 
