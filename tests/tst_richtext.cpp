@@ -26,9 +26,9 @@ class Browser : public QObject
 {
     Q_OBJECT
 public slots:
-    void open(const QUrl& url) { opened.append(url); }
+    void open(const QUrl& url) { opened.append(url.toEncoded()); }
 public:
-    QList<QUrl> opened;
+    QStringList opened;
 };
 
 } // namespace
@@ -104,13 +104,22 @@ private slots:
         QCOMPARE(LinksShown(box), QStringList({"www.first.org", "www.three.org", "www.four.org/end"}));
     }
 
-    void theShellOpensAnAddressWithoutSchemeAsAWebPage()
+    // A link reaches the browser as the box holds it, a "www." address as a web page; a text that
+    // is no valid address opens nothing.
+    void theShellOpensTheAddressAsItIs()
     {
+        const QList<QPair<QString, QString>> links = {{"www.example.com", "http://www.example.com"},
+            {"https://user@example.org/a b", "https://user@example.org/a%20b"}, {"mailto:me@c.com,", "mailto:me@c.com,"},
+            {"ftp://f.org/x", "ftp://f.org/x"}, {"https://user@@example.org/", ""}, {"http://--version", ""},
+            {"http://example.org:99999/x", ""}, {"example.org", ""}};
         Browser browser;
-        QDesktopServices::setUrlHandler("http", &browser, "open");
-        platform::Shell::real().ShellExecute(nullptr, "Open", "www.example.com", std::nullopt, std::nullopt, 5);
-        QDesktopServices::unsetUrlHandler("http");
-        QCOMPARE(browser.opened, QList<QUrl>({QUrl("http://www.example.com")}));
+        for (const char* scheme : {"", "http", "https", "mailto", "ftp", "file"}) // "": no scheme
+            QDesktopServices::setUrlHandler(scheme, &browser, "open");
+        for (const auto& [link, opened] : links) {
+            browser.opened.clear();
+            platform::Shell::real().ShellExecute(nullptr, "Open", link, std::nullopt, std::nullopt, 5);
+            QCOMPARE(browser.opened, opened.isEmpty() ? QStringList() : QStringList({opened}));
+        }
     }
 };
 
