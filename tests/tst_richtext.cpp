@@ -42,14 +42,16 @@ private:
     QTemporaryDir folder;
 
 private slots:
-    // A write-protected file keeps what it holds, though its folder would let it be replaced.
-    void aWriteProtectedFileKeepsWhatItHolds()
+    // Every character is saved, a control character as its control word or its code; a
+    // write-protected file keeps what it holds, though its folder would let it be replaced.
+    void savesEveryCharacterWhereItMay()
     {
         RichTextBox box(nullptr, "RTB");
-        box.setSelText("saved");
+        box.setSelText(QString("tab\tpage\fbell\aescape\x1b one\x01 del\x7f line") + QChar::LineSeparator + "end");
         const QString path = folder.filePath("saved.rtf");
         QVERIFY(box.SaveFile(path));
         const QString saved = readers::Output("cat", {path});
+        QVERIFY2(saved.contains("tab\\tab page\\page bell\\u7?escape\\u27? one\\u1? del\\u127? line\\line end"), qPrintable(saved));
         QFile::setPermissions(path, QFile::ReadOwner);
         box.setSelText(" and more");
         QVERIFY(!box.SaveFile(path));

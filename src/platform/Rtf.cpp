@@ -14,7 +14,8 @@ namespace platform {
 
 namespace {
 
-// Text, escaped for RTF.
+// Text, escaped for RTF: every character the box holds, the breaks and the tab by their control
+// words, any other control character or character outside ASCII as a Unicode escape.
 QByteArray Escaped(const QString& text)
 {
     QByteArray out;
@@ -27,16 +28,17 @@ QByteArray Escaped(const QString& text)
             out += "\\tab ";
         } else if (code == QChar::LineSeparator) {
             out += "\\line ";
+        } else if (code == u'\f') {
+            out += "\\page ";
         } else if (code >= 0x20 && code < 0x7F) {
             out += char(code);
-        } else if (code < 0x20 || code == 0x7F || code == QChar::ObjectReplacementCharacter
-                   || code == 0xFDD0 || code == 0xFDD1) {
-            // Control characters and the markers of embedded objects and frames are no text.
+        } else if (code == QChar::ObjectReplacementCharacter || code == 0xFDD0 || code == 0xFDD1) {
+            // The markers of embedded objects and frames are no text.
         } else {
-            // A character outside ASCII, each half of a surrogate pair on its own, as a signed
-            // 16-bit number, followed by what readers without Unicode show instead.
+            // As a signed 16-bit number, each half of a surrogate pair on its own, followed by
+            // what readers without Unicode show instead.
             out += "\\u" + QByteArray::number(qint16(code));
-            const int ansi = character.isSurrogate() ? '?' : AnsiCode(character);
+            const int ansi = character.isSurrogate() || code < 0x20 || code == 0x7F ? '?' : AnsiCode(character);
             if (ansi < 0x80)
                 out += char(ansi);
             else
