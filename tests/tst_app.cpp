@@ -18,7 +18,7 @@ namespace {
 const QDateTime Now(QDate(2026, 12, 16), QTime(0, 1));
 
 // A window that counts its unloads; it can refuse to unload, or end the program from its unload.
-struct UnloadRecorder : platform::Form
+struct Window : platform::Form
 {
     bool refuses = false, endsProgram = false;
     int unloads = 0;
@@ -31,7 +31,20 @@ struct UnloadRecorder : platform::Form
     }
 };
 
+// One start: the regional settings, the stored text before it, the user's answer (0: not asked),
+// whether the store fails, and then the stored date and its text (empty: not checked).
+struct Start
+{
+    QString locale, stored;
+    int answer;
+    bool storeFails;
+    QDateTime after;
+    QString written;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(Start)
 
 class TestApp : public QObject
 {
@@ -44,124 +57,96 @@ private:
     QDateTime storedDate() const { return platform::ReadDateTime(DecodeSetting(out->store.values.value(storedKey()))).value_or(QDateTime()); }
 
 private slots:
-    void init()
-    {
-        out = std::make_unique<doubles::Surroundings>();
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    }
-
+    void init() { out = std::make_unique<doubles::Surroundings>(); }
     void cleanup() { out.reset(); }
 
-    void encodingShiftsEachCharacterAndDropsWhatLeavesTheCodePage()
+    // Each character moves by the same step within the code page (Windows-1252), both ways: "ü"
+    // (252) becomes "ÿ" (255), the euro sign (128) "ƒ" (131). A character whose code would leave 0
+    // to 255 is dropped, near the top of the page on the way in, near the bottom on the way out;
+    // one the page lacks travels as "?". The key holds no "/" or "\", which the store reads as groups.
+    void encodingShiftsEachCharacterWithinTheCodePage()
     {
-        const QString key = EncodeSetting("Duration");
-        QVERIFY(key != "Duration" && !key.contains('/') && !key.contains('\\')); // the store reads those as groups
-        QCOMPARE(DecodeSetting(key), QString("Duration"));
-        // Characters near the top of the code page are lost on the way in, near the bottom on
-        // the way out; one outside the code page travels as "?", and the euro sign is in it.
-        QCOMPARE(DecodeSetting(EncodeSetting(QString("a") + QChar(0x00FE) + "b")), QString("ab"));
-        QCOMPARE(DecodeSetting(QString("d") + QChar(0x0001) + "e"), QString("ab"));
-        QCOMPARE(DecodeSetting(EncodeSetting(QString("x") + QChar(0x4E2D) + QChar(0x20AC))), QString("x?") + QChar(0x20AC));
+        for (const auto& [plain, stored] : QList<QPair<QString, QString>>{{"Duration", "Gxudwlrq"}, {"ü€", "ÿƒ"}}) {
+            QCOMPARE(EncodeSetting(plain), stored);
+            QCOMPARE(DecodeSetting(stored), plain);
+        }
+        QCOMPARE(EncodeSetting("aþb中"), QString("deB"));
+        QCOMPARE(DecodeSetting(QString("d") + QChar(1) + "e"), QString("ab"));
     }
 
-    // The real store: one file per user in the configuration folder, a section per group.
-    void theSettingsFileKeepsTheValueUnderItsSection()
+    // The real store fails a save it cannot write: a folder where its file belongs.
+    void theSettingsStoreReportsAFailedSave()
     {
         QTemporaryDir folder;
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
-        platform::SettingsStore& store = platform::SettingsStore::real();
-        const QString key = EncodeSetting("Duration");
-        const QString value = EncodeSetting("12/6/2026 10:30:00 PM; = #") + QChar(0xE9);
-        QVERIFY(store.SaveSetting("zelphine-test", "Settings", key, value));
-        QCOMPARE(store.GetSetting("zelphine-test", "Settings", key), value);
-        QVERIFY(store.GetSetting("zelphine-test", "Other", key).isEmpty() && store.GetSetting("zelphine-test2", "Settings", key).isEmpty());
-        QCOMPARE(QSettings(folder.filePath("zelphine-test/zelphine-test.ini"), QSettings::IniFormat).value("Settings/" + key).toString(), value);
+        QVERIFY(QDir().mkpath(folder.filePath("zelphine/zelphine.ini")));
+        QVERIFY(!platform::SettingsStore::real().SaveSetting("zelphine", "Settings", EncodeSetting("Duration"), "value"));
     }
 
-    // No stored date, or one that no longer reads as a date (regional settings changed, file
-    // edited), is a first start: the moment is stored, nothing asked. In any locale the stored date
-    // reads back, so the question comes when due; it has the year in full and no time zone.
-    void aFirstStartStoresADateThatReadsBackInAnyLocale_data()
+    // A first start (no stored date, or one that no longer reads as a date: regional settings
+    // changed, file edited) stores the moment and asks nothing. The question comes from 15
+    // calendar days either way, whatever the times of day; the moment of the answer is stored
+    // before Yes opens the download page, which opens even when the store cannot be written (the
+    // question then comes again). In any locale the stored date has the year in full, no time zone,
+    // and reads back: 15 days on, the question comes.
+    void theReminderAsksFromFifteenCalendarDaysAway_data()
     {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("written"); // empty: not checked
-        QTest::newRow("C") << "C" << "6 Dec 2026 21:10:07";
-        QTest::newRow("en_US") << "en_US" << "12/6/2026 9:10:07 PM";
-        QTest::newRow("de_DE") << "de_DE" << "06.12.2026 21:10:07";
+        QTest::addColumn<Start>("start");
+        const QDateTime answered = Now.addSecs(95);
+        QTest::newRow("first, C") << Start{"C", "", 0, false, Now, "16 Dec 2026 00:01:00"};
+        QTest::newRow("first, en_US") << Start{"en_US", "31.31.31 ab:cd", 0, false, Now, "12/16/2026 12:01:00 AM"};
+        QTest::newRow("first, de_DE") << Start{"de_DE", "", 0, false, Now, "16.12.2026 00:01:00"};
         for (const char* name : {"en_GB", "ja_JP", "sq_AL", "as_IN"})
-            QTest::newRow(name) << name << QString();
+            QTest::newRow(name) << Start{name, "", 0, false, Now, ""};
+        const auto iso = [](const QDateTime& moment) { return moment.toString(Qt::ISODate); };
+        QTest::newRow("14 days before") << Start{"en_US", iso(Now.addDays(-14)), 0, false, Now.addDays(-14), ""};
+        QTest::newRow("23:59 on the 1st, Yes") << Start{"en_US", "2026-12-01T23:59:00", MsgBox::vbYes, false, answered, "12/16/2026 12:02:35 AM"};
+        QTest::newRow("23:59 on the 30th") << Start{"de_DE", "2026-12-30T23:59:00", 0, false, QDateTime(QDate(2026, 12, 30), QTime(23, 59)), ""};
+        QTest::newRow("15 days after, No") << Start{"de_DE", iso(Now.addDays(15)), MsgBox::vbNo, false, answered, "16.12.2026 00:02:35"};
+        QTest::newRow("store fails, Yes") << Start{"en_US", iso(Now.addDays(-40)), MsgBox::vbYes, true, Now.addDays(-40), ""};
     }
-    void aFirstStartStoresADateThatReadsBackInAnyLocale()
+    void theReminderAsksFromFifteenCalendarDaysAway()
     {
-        QFETCH(QString, locale);
-        QFETCH(QString, written);
-        QLocale::setDefault(QLocale(locale));
-        for (const QString& before : {QString(), EncodeSetting("31.31.31 ab:cd")}) {
-            out->store.values[storedKey()] = before;
-            out->boxes.shown.clear();
-            out->runtime.now = QDateTime(QDate(2026, 12, 6), QTime(21, 10, 7));
-            UpdateReminder();
-            QVERIFY(out->boxes.shown.isEmpty());
-            if (!written.isEmpty())
-                QCOMPARE(DecodeSetting(out->store.values.value(storedKey())), written);
-            QCOMPARE(storedDate(), out->runtime.now);
-            out->runtime.now = out->runtime.now.addDays(15);
-            UpdateReminder();
-            QCOMPARE(out->boxes.shown.size(), 1);
-        }
-    }
-
-    // The question comes from 15 calendar days either way, whatever the times of day. The moment of the answer is stored
-    // before Yes opens the download page; the page opens even when the store cannot be written,
-    // since the user asked for it (the question then comes again at the next start).
-    void asksFromFifteenCalendarDaysAwayAndStoresTheAnswer_data()
-    {
-        QTest::addColumn<QDateTime>("stored");
-        QTest::addColumn<int>("answer"); // 0: not asked
-        QTest::addColumn<bool>("storeFails");
-        QTest::newRow("14 days before") << Now.addDays(-14) << 0 << false;
-        QTest::newRow("23:59 on the 1st, Yes") << QDateTime(QDate(2026, 12, 1), QTime(23, 59)) << int(MsgBox::vbYes) << false;
-        QTest::newRow("23:59 on the 30th") << QDateTime(QDate(2026, 12, 30), QTime(23, 59)) << 0 << false;
-        QTest::newRow("15 days after, No") << Now.addDays(15) << int(MsgBox::vbNo) << false;
-        QTest::newRow("store fails, Yes") << Now.addDays(-40) << int(MsgBox::vbYes) << true;
-    }
-    void asksFromFifteenCalendarDaysAwayAndStoresTheAnswer()
-    {
-        QFETCH(QDateTime, stored);
-        QFETCH(int, answer);
-        QFETCH(bool, storeFails);
-        out->store.values[storedKey()] = EncodeSetting(platform::DateTimeText(stored));
+        QFETCH(Start, start);
+        QLocale::setDefault(QLocale(start.locale));
+        out->store.values[storedKey()] = EncodeSetting(start.stored);
         out->runtime.now = Now;
-        out->store.failWrites = storeFails;
+        out->store.failWrites = start.storeFails;
         out->boxes.whileShown = [&] { out->runtime.now = Now.addSecs(95); }; // the moment of the answer
-        out->boxes.answers.enqueue(answer);
+        out->boxes.answers.enqueue(start.answer);
         QDateTime storedWhenOpened;
         out->shell.whenCalled = [&] { storedWhenOpened = storedDate(); };
         UpdateReminder();
-        QCOMPARE(out->boxes.shown.size(), answer ? 1 : 0);
-        QCOMPARE(storedDate(), answer && !storeFails ? Now.addSecs(95) : stored);
-        QCOMPARE(out->shell.files(), answer == MsgBox::vbYes ? QStringList({"http://" + site::WebHost + "/zelphine/download-zelphine.html"}) : QStringList());
-        QCOMPARE(storedWhenOpened, answer == MsgBox::vbYes ? storedDate() : QDateTime());
-        if (answer) {
-            QCOMPARE(out->boxes.shown[0].prompt, QString("There maybe an update to this software available\rDo you want to check for an update?"));
-            QCOMPARE(out->boxes.shown[0].style, MsgBox::vbYesNo + MsgBox::vbInformation);
-        }
+        QCOMPARE(out->boxes.shown.size(), start.answer ? 1 : 0);
+        QCOMPARE(storedDate(), start.after);
+        if (!start.written.isEmpty())
+            QCOMPARE(DecodeSetting(out->store.values.value(storedKey())), start.written);
+        const bool yes = start.answer == MsgBox::vbYes;
+        QCOMPARE(out->shell.files(), yes ? QStringList({"http://" + site::WebHost + "/zelphine/download-zelphine.html"}) : QStringList());
+        QCOMPARE(storedWhenOpened, yes ? start.after : QDateTime());
+        out->runtime.now = start.after.addDays(15);
+        UpdateReminder();
+        QCOMPARE(out->boxes.shown.size(), start.answer ? 2 : 1);
+        QCOMPARE(out->boxes.shown.last().prompt, QString("There maybe an update to this software available\rDo you want to check for an update?"));
+        QCOMPARE(out->boxes.shown.last().style, MsgBox::vbYesNo + MsgBox::vbInformation);
     }
 
-    // Each window's unload runs once however the calls nest (two windows here end the program
-    // from their unload), one that refuses is passed over, and the program ends once.
-    void closeAllAndEndUnloadsEachWindowOnceThenEnds()
+    // The end unloads each window once however the calls nest (two windows here end the program
+    // from their unload), passes over one that refuses, and ends the program once. A window
+    // unloads once, and one that refused can unload later.
+    void theEndUnloadsEachWindowOnce()
     {
-        auto* first = new UnloadRecorder;
-        auto* refusing = new UnloadRecorder;
-        auto* last = new UnloadRecorder;
+        auto* first = new Window;
+        auto* refusing = new Window;
+        auto* last = new Window;
         first->endsProgram = last->endsProgram = refusing->refuses = true;
         QVERIFY(last->close());
         QVERIFY(first->unloads == 1 && refusing->unloads == 1 && last->unloads == 1);
         QCOMPARE(out->runtime.ends, 1);
         QCOMPARE(platform::Forms::Loaded(), QList<platform::Form*>({refusing}));
-        delete refusing;
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(last->Unload() && last->unloads == 1); // already unloaded: not again
+        refusing->refuses = false;
+        QVERIFY(refusing->close() && refusing->unloads == 2 && platform::Forms::Loaded().isEmpty());
     }
 };
 
