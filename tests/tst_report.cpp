@@ -9,9 +9,11 @@
 #include "support/Doubles.h"
 #include "support/Readers.h"
 
+#include <QClipboard>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -174,13 +176,22 @@ private slots:
         QFile::setPermissions(inFolder("locked"), QFile::ReadOwner | QFile::ExeOwner);
         QFile(inFolder("in.dir/leo.rtf")).open(QIODevice::WriteOnly);
         openReport("Leo").findChild<RichTextBox*>()->setSelText("Français: {braces}, back\\slashes,\ttab 😀");
+        auto* rich = new QMimeData; // the clipboard's own
+        rich->setHtml("<table><tr><td>cell</td><td>two</td></tr></table><ul><li>listed</li></ul><p><s>struck</s> <img src='x.png'>"
+                      "<span style='background: yellow'>lit</span> <b style='color: #008000'><i>slanted</i></b> <u>under</u> "
+                      "<font face='DejaVu Serif' style='font-size: 14pt'>serif</font> <font size='5'>large</font></p>");
+        QApplication::clipboard()->setMimeData(rich);
+        box()->paste();
         User user({inFolder("missing/leo"), "OK", inFolder("locked/leo"), "OK", inFolder("in.dir/leo"), "No", inFolder("in.dir/report.txt"), inFolder("in.dir/report.txt"), "Yes", "Cancel"});
         click("cmdSave");
         QTextDocument readBack; // LibreOffice takes a file named so for RTF
         QVERIFY(QFile::copy(inFolder("in.dir/report.txt"), inFolder("report.rtf")));
         readBack.setHtml(readers::LibreOffice(inFolder("report.rtf"), "html"));
-        // The same words in the same fonts, sizes, bold and colours, and the same lines.
-        QCOMPARE(readers::StyledWords(readBack), readers::StyledWords(*box()->document()));
+        // The same words in the same fonts, sizes, bold and colours, and the same lines; of a paste,
+        // what a file keeps is kept.
+        const QStringList shown = readers::StyledWords(*box()->document());
+        QVERIFY(shown.contains("slanted Verdana 10pt bold italic #008000") && shown.contains("serif DejaVu Serif 14pt #000000"));
+        QCOMPARE(readers::StyledWords(readBack), shown);
         QCOMPARE(readers::LibreOffice(inFolder("report.rtf"), "txt"), box()->toPlainText() + "\n");
 
         // The disk takes no more than a few bytes, as a full disk would; the user has cut the

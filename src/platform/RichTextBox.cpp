@@ -6,6 +6,7 @@
 #include "platform/Text.h"
 
 #include <QCoreApplication>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -25,6 +26,25 @@ const QRegularExpression& WebAddress()
         QStringLiteral("(?<!\\w)(?:(?:https?|ftp|mailto|file|news|telnet|gopher|wais|prospero):|www\\.)\\S+"),
         QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
     return address;
+}
+
+// The part of a character format that a saved file keeps.
+QTextCharFormat SavedPart(const QTextCharFormat& format)
+{
+    QTextCharFormat saved;
+    if (format.hasProperty(QTextFormat::FontFamilies) || format.hasProperty(QTextFormat::FontFamily))
+        saved.setFontFamilies({format.font().family()});
+    if (format.hasProperty(QTextFormat::FontPointSize))
+        saved.setFontPointSize(format.fontPointSize());
+    if (format.hasProperty(QTextFormat::FontWeight))
+        saved.setFontWeight(format.fontWeight() > QFont::Medium ? QFont::Bold : QFont::Normal);
+    if (format.hasProperty(QTextFormat::FontItalic))
+        saved.setFontItalic(format.fontItalic());
+    if (format.hasProperty(QTextFormat::TextUnderlineStyle) || format.hasProperty(QTextFormat::FontUnderline))
+        saved.setFontUnderline(format.fontUnderline());
+    if (format.foreground().style() != Qt::NoBrush)
+        saved.setForeground(format.foreground().color());
+    return saved;
 }
 
 } // namespace
@@ -136,6 +156,26 @@ void RichTextBox::SelPrint(Printer& printer) const
     selection.setDefaultFont(document()->defaultFont());
     QTextCursor(&selection).insertFragment(cursor.selection());
     printer.Print(selection);
+}
+
+void RichTextBox::insertFromMimeData(const QMimeData* source)
+{
+    if (!source->hasHtml())
+        return QTextEdit::insertFromMimeData(source);
+    QTextDocument pasted;
+    pasted.setHtml(source->html());
+    QTextCursor cursor = textCursor();
+    cursor.beginEditBlock();
+    for (QTextBlock block = pasted.begin(); block.isValid(); block = block.next()) {
+        if (block != pasted.begin())
+            cursor.insertBlock();
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            if (!it.fragment().charFormat().isImageFormat())
+                cursor.insertText(it.fragment().text(), SavedPart(it.fragment().charFormat()));
+        }
+    }
+    cursor.endEditBlock();
+    setTextCursor(cursor);
 }
 
 void RichTextBox::AutoUrlDetect(bool on)

@@ -107,6 +107,10 @@ public:
     QString TextRange(int cpMin, int cpMax) const;
 
 protected:
+    // A paste, or a drop, brings only what the box can save: text with its font, size, bold,
+    // italic, underline and colour, in paragraphs. A table's cells come as paragraphs; lists,
+    // pictures, strike-through and backgrounds are left behind.
+    void insertFromMimeData(const QMimeData* source) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;

@@ -45,7 +45,7 @@ QStringList StyledWords(const QTextDocument& document)
             for (const auto& [on, name] : {std::pair(font.bold(), " bold"), {font.italic(), " italic"},
                                            {font.underline(), " underlined"}, {font.strikeOut(), " struck"}})
                 style += on ? name : "";
-            style += format.foreground().style() == Qt::NoBrush ? " auto" : " " + format.foreground().color().name();
+            style += " " + format.foreground().color().name(); // plain text's own colour shows as black
             if (format.background().style() != Qt::NoBrush)
                 style += " on " + format.background().color().name();
             for (const QString& word : it.fragment().text().split(blanks, Qt::SkipEmptyParts))

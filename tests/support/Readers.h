@@ -17,9 +17,8 @@ QString Output(const QString& program, const QStringList& arguments);
 // with a profile of its own so that tests may run side by side; empty when that failed.
 QString LibreOffice(const QString& rtfPath, const QString& format);
 
-// Each word of the document with how it is shown: "Leo DejaVu Sans 10pt bold #800080"; "auto"
-// stands for the colour of plain text, "on" for a background, and a word of a list or a table
-// says so.
+// Each word of the document with how it is shown: "Leo DejaVu Sans 10pt bold #800080"; "on"
+// stands for a background, and a word of a list or a table says so.
 QStringList StyledWords(const QTextDocument& document);
 
 } // namespace readers
