@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QShortcutEvent>
 #include <QSignalBlocker>
 
 #include <optional>
@@ -109,6 +110,29 @@ protected:
 
 private:
     std::optional<QString> m_waiting;
+};
+
+// A push button whose access key clicks it at once, as a click of the mouse does. Qt's own
+// button shows itself pressed for a moment before it acts, and ignores its key pressed again
+// meanwhile.
+class PushButton : public QPushButton
+{
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    bool event(QEvent* event) override
+    {
+        if (event->type() == QEvent::Shortcut) {
+            const auto* shortcut = static_cast<const QShortcutEvent*>(event);
+            // An ambiguous key (two controls share it) only moves the focus, as Qt does.
+            if (!shortcut->isAmbiguous() && shortcut->key() == QKeySequence::mnemonic(text())) {
+                click();
+                return true;
+            }
+        }
+        return QPushButton::event(event);
+    }
 };
 
 QFont FontOf(const QString& family, double points, bool bold, bool underline)
@@ -354,7 +378,7 @@ QListWidget* ListBox(QWidget* parent, const QString& name, bool flat)
 
 QPushButton* Button(QWidget* parent, const QString& name, const QString& caption)
 {
-    auto* button = new QPushButton(caption, parent);
+    auto* button = new PushButton(caption, parent);
     button->setObjectName(name);
     button->setAutoDefault(false);
     return button;
