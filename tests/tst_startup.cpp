@@ -210,8 +210,10 @@ private slots:
     {
         if (QStandardPaths::findExecutable("Xvfb").isEmpty() || QStandardPaths::findExecutable("xdotool").isEmpty())
             QSKIP("needs Xvfb and xdotool");
-        QProcess server; // writes its display number once it takes connections
-        server.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+        // Xvfb writes its display number once it takes connections, and does not reset when the
+        // program's probe of the display, its only client yet, disconnects.
+        QProcess server;
+        server.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"});
         QTRY_VERIFY_WITH_TIMEOUT(server.canReadLine(), 20000);
         QTemporaryDir home;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
