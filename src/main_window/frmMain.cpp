@@ -29,7 +29,8 @@ QString RoleCaption(const QString& sign, const char* role) { return QStringLiter
 
 // The topic list: entry i brings the panel Frame(i+1) to the front and is that panel's caption.
 // Entry 7 names the chosen sign and is set with it.
-const char* const TopicEntries[16] = {
+const int TopicCount = 16;
+const char* const TopicEntries[TopicCount] = {
     "Planets Associated", "Lucky Charm", "General Traits", "Positive Traits", "Negative Traits",
     "Friendship Traits", "Compatibility Traits", nullptr, "Common Profession", "Health Concern",
     "Financial Habits", "Fashion Style", "Travel Habits", "Love And Romance",
@@ -193,6 +194,7 @@ void Separator(QMenu* menu, const char* name)
 
 frmMain::frmMain()
     : imgPics(ImageList::instance())
+    , m_fieldBoxes(int(std::size(FieldBoxes)), nullptr)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(mod_All::ProgramCaption);
@@ -201,6 +203,8 @@ frmMain::frmMain()
     createMenus();
     createControls();
     setTabOrder();
+    // The first control of the order has the focus when the window is first shown.
+    findChild<QWidget*>(QLatin1String(TabOrder[0]))->setFocus();
 }
 
 void frmMain::createControls()
@@ -224,8 +228,7 @@ void frmMain::createControls()
     for (const LabelledBox& row : LabelledBoxes) {
         if (row.entry != -1)
             continue;
-        QWidget* box = TextBox(form, row.box, row.kind, true, true);
-        Place(box, row.left, row.top, row.width, row.height);
+        Place(FieldTextBox(form, row.box, row.kind), row.left, row.top, row.width, row.height);
     }
 
     picZodiac = PictureBox(form, QStringLiteral("picZodiac"));
@@ -257,7 +260,7 @@ void frmMain::createControls()
     cboSign->SetColors(Qt::white, Navy);
     Place(cboSign, 3120, 150, 2310, 360);
 
-    createTopicPanels();
+    Frame.append(createTopicPanel(0)); // the panel in front when the window opens
 
     QGroupBox* fraFullBrand = Panel(form, QStringLiteral("fraFullBrand"), QString());
     Place(fraFullBrand, 2520, 6885, 6000, 1095);
@@ -279,11 +282,8 @@ void frmMain::createControls()
     connect(lstOptions, &QListWidget::currentRowChanged, this, &frmMain::lstOptions_Click);
     connect(cmdSave, &QPushButton::clicked, this, &frmMain::cmdSave_Click);
     connect(Label61, &LinkLabel::Click, this, &frmMain::Label61_Click);
-    connect(lblAstrology, &LinkLabel::Click, this, &frmMain::lblAstrology_Click);
     connect(lblCobrand, &LinkLabel::Click, this, &frmMain::lblCobrand_Click);
     connect(lblFullBrand, &LinkLabel::Click, this, &frmMain::lblFullBrand_Click);
-    connect(lblDaily, &LinkLabel::Click, this, &frmMain::lblDaily_Click);
-    connect(lblForum, &LinkLabel::Click, this, &frmMain::lblForum_Click);
 }
 
 // The menu bar lies above the client area, which keeps its size: the window grows by the bar.
@@ -308,40 +308,42 @@ void frmMain::createMenus()
     Command(bar, "Make Money &Online", "mnuMakeMoney", this, &frmMain::mnuMakeMoney_Click)->setVisible(false);
 }
 
-void frmMain::createTopicPanels()
+// Makes the topic panel of list entry `entry`, with what it holds, on the panels' rectangle.
+QGroupBox* frmMain::createTopicPanel(int entry)
 {
-    for (int entry = 0; entry < 16; ++entry) {
-        const QString caption = entry == FamilyEntry ? FamilyCaption(FirstSign())
-                                                     : QString::fromLatin1(TopicEntries[entry]);
-        QGroupBox* panel = Panel(client(), QStringLiteral("Frame%1").arg(entry + 1), caption);
-        panel->setFont(Verdana(8.25, true));
-        Place(panel, 2520, PanelTop, 6000, 3705);
-        Frame.append(panel);
-    }
+    const char* caption = TopicEntries[entry]; // none for the family panel: it names the sign
+    QGroupBox* panel = Panel(client(), QStringLiteral("Frame%1").arg(entry + 1),
+                             caption ? QString::fromLatin1(caption) : QString());
+    panel->setFont(Verdana(8.25, true));
+    Place(panel, 2520, PanelTop, 6000, 3705);
 
     for (const TopicBox& topic : TopicBoxes) {
-        QWidget* box = TextBox(Frame[topic.entry], topic.box, TextBoxKind::MultiLine, true, true);
+        if (topic.entry != entry)
+            continue;
+        QWidget* box = FieldTextBox(panel, topic.box, TextBoxKind::MultiLine);
         box->setFont(font());
         Place(box, 240, 360, 5500, topic.height);
     }
     for (const LabelledBox& row : LabelledBoxes) {
-        if (row.entry == -1)
+        if (row.entry != entry)
             continue;
-        QGroupBox* panel = Frame[row.entry];
         auto* label = new Label(panel, row.label);
         label->setFont(font());
         label->setCaption(row.caption);
         label->setToolTip(row.tooltip);
         label->placeAt(row.labelLeft, row.labelTop);
-        QWidget* box = TextBox(panel, row.box, row.kind, true, true);
+        QWidget* box = FieldTextBox(panel, row.box, row.kind);
         box->setFont(font());
         Place(box, row.left, row.top, row.width, row.height);
     }
-    lblMother = Frame[FamilyEntry]->findChild<Label*>(QStringLiteral("lblMother"));
-    lblFather = Frame[FamilyEntry]->findChild<Label*>(QStringLiteral("lblFather"));
-    lblChild = Frame[FamilyEntry]->findChild<Label*>(QStringLiteral("lblChild"));
-
-    createUpdatePanel(Frame[UpdateEntry]);
+    if (entry == FamilyEntry) {
+        lblMother = panel->findChild<Label*>(QStringLiteral("lblMother"));
+        lblFather = panel->findChild<Label*>(QStringLiteral("lblFather"));
+        lblChild = panel->findChild<Label*>(QStringLiteral("lblChild"));
+    }
+    if (entry == UpdateEntry)
+        createUpdatePanel(panel);
+    return panel;
 }
 
 void frmMain::createUpdatePanel(QWidget* panel)
@@ -370,6 +372,56 @@ void frmMain::createUpdatePanel(QWidget* panel)
 
     for (LinkLabel* link : {lblForum, lblAstrology, lblDaily})
         SetForeColor(link, Blue);
+    connect(lblAstrology, &LinkLabel::Click, this, &frmMain::lblAstrology_Click);
+    connect(lblDaily, &LinkLabel::Click, this, &frmMain::lblDaily_Click);
+    connect(lblForum, &LinkLabel::Click, this, &frmMain::lblForum_Click);
+}
+
+// The panels behind the one in front cannot be seen until a topic brings one forward, so they
+// are made once the window has first been painted, or before if a topic or the Tab key needs
+// them. They go behind the one in front, the only one made before them, and show the sign shown.
+void frmMain::createPanelsBehind()
+{
+    if (Frame.size() == TopicCount)
+        return;
+    for (int entry = Frame.size(); entry < TopicCount; ++entry) {
+        QGroupBox* panel = createTopicPanel(entry);
+        panel->stackUnder(Frame[0]);
+        panel->show();
+        Frame.append(panel);
+    }
+    const QString& sign = m_shownSign ? m_shownSign->name : FirstSign();
+    ShowFamilyCaptions(sign);
+    ShowUpdateCaptions(sign);
+    setTabOrder();
+}
+
+void frmMain::setVisible(bool visible)
+{
+    Form::setVisible(visible);
+    if (visible && Frame.size() < TopicCount)
+        AfterFirstPaint(this, [this] { createPanelsBehind(); });
+}
+
+// Tab visits the boxes on the panels behind too.
+bool frmMain::focusNextPrevChild(bool next)
+{
+    createPanelsBehind();
+    return Form::focusNextPrevChild(next);
+}
+
+// Makes the box of one of the record's fields; it shows that field of the sign shown, if any.
+QWidget* frmMain::FieldTextBox(QWidget* parent, const char* name, TextBoxKind kind)
+{
+    QWidget* box = TextBox(parent, QLatin1String(name), kind, true, true);
+    for (int i = 0; i < m_fieldBoxes.size(); ++i) {
+        if (qstrcmp(FieldBoxes[i].box, name) != 0)
+            continue;
+        m_fieldBoxes[i] = box;
+        if (m_shownSign)
+            SetTextOf(box, m_shownSign->record->*FieldBoxes[i].field);
+    }
+    return box;
 }
 
 void frmMain::setTabOrder()
@@ -377,14 +429,13 @@ void frmMain::setTabOrder()
     QWidget* previous = nullptr;
     for (const char* name : TabOrder) {
         QWidget* control = findChild<QWidget*>(QLatin1String(name));
-        Q_ASSERT(control);
+        if (!control)
+            continue; // on a panel not made yet
         control->setFocusPolicy(control == picZodiac ? Qt::StrongFocus : control->focusPolicy());
         if (previous)
             QWidget::setTabOrder(previous, control);
         previous = control;
     }
-    // The first control of the order has the focus when the window is first shown.
-    findChild<QWidget*>(QLatin1String(TabOrder[0]))->setFocus();
 }
 
 void frmMain::Form_Load()
@@ -396,9 +447,7 @@ void frmMain::Form_Load()
                                                  : QString::fromLatin1(TopicEntries[entry]));
     }
     BringToFront(Frame[0]);
-    Frame21->setTitle(DailyHoroscopeCaption(FirstSign()));
-    lblForum->setCaption(ForumCaption(FirstSign()));
-    lblDaily->setCaption(DailyLinkCaption(FirstSign()));
+    ShowUpdateCaptions(FirstSign());
     ShowPicture(2);
     lstOptions->setCurrentRow(0);
     cboSign->setCurrentIndex(0);
@@ -417,8 +466,11 @@ void frmMain::Form_Unload(int& Cancel)
 void frmMain::lstOptions_Click()
 {
     const int index = lstOptions->currentRow();
-    if (index >= 0 && index < Frame.size())
-        BringToFront(Frame[index]);
+    if (index < 0 || index >= TopicCount)
+        return;
+    if (index >= Frame.size())
+        createPanelsBehind();
+    BringToFront(Frame[index]);
 }
 
 void frmMain::cboSign_Click()
@@ -429,22 +481,39 @@ void frmMain::cboSign_Click()
         return;
     const QString& name = sign->name;
 
-    Frame[FamilyEntry]->setTitle(FamilyCaption(name));
-    lblMother->setCaption(RoleCaption(name, "Mother"));
-    lblFather->setCaption(RoleCaption(name, "Father"));
-    lblChild->setCaption(RoleCaption(name, "Child"));
+    ShowFamilyCaptions(name);
     if (QListWidgetItem* family = lstOptions->item(FamilyEntry))
         family->setText(FamilyCaption(name));
-    Frame21->setTitle(DailyHoroscopeCaption(name));
-    lblForum->setCaption(ForumCaption(name));
-    lblDaily->setCaption(DailyLinkCaption(name));
+    ShowUpdateCaptions(name);
     ShowPicture(sign->pictureNumber);
     sign->load();
+    m_shownSign = sign;
     lblZodiacSignName->setCaption(name);
-    for (const FieldBox& row : FieldBoxes) {
-        if (QWidget* box = findChild<QWidget*>(QLatin1String(row.box)))
-            SetTextOf(box, sign->record->*row.field);
+    for (int i = 0; i < m_fieldBoxes.size(); ++i) {
+        if (QWidget* box = m_fieldBoxes[i])
+            SetTextOf(box, sign->record->*FieldBoxes[i].field);
     }
+}
+
+// The family panel names the sign in its caption and in its three labels, once it is made.
+void frmMain::ShowFamilyCaptions(const QString& sign)
+{
+    if (!lblMother)
+        return;
+    Frame[FamilyEntry]->setTitle(FamilyCaption(sign));
+    lblMother->setCaption(RoleCaption(sign, "Mother"));
+    lblFather->setCaption(RoleCaption(sign, "Father"));
+    lblChild->setCaption(RoleCaption(sign, "Child"));
+}
+
+// The update panel's daily horoscope and forum name the sign, once the panel is made.
+void frmMain::ShowUpdateCaptions(const QString& sign)
+{
+    if (!Frame21)
+        return;
+    Frame21->setTitle(DailyHoroscopeCaption(sign));
+    lblForum->setCaption(ForumCaption(sign));
+    lblDaily->setCaption(DailyLinkCaption(sign));
 }
 
 // The report of the chosen sign, composed afresh; returns once the report window has closed.

@@ -40,6 +40,8 @@ public:
     void mnuShow_Click();
     void mnuExit_Click();
 
+    void setVisible(bool visible) override;
+
     // The two offers, stacked on one rectangle; start-up brings one of them to the front.
     platform::LinkLabel* lblCobrand = nullptr;
     platform::LinkLabel* lblFullBrand = nullptr;
@@ -47,17 +49,24 @@ public:
 protected:
     void Form_Load() override;
     void Form_Unload(int& Cancel) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void createControls();
     void createMenus();
-    void createTopicPanels();
+    QGroupBox* createTopicPanel(int entry);
     void createUpdatePanel(QWidget* panel);
+    void createPanelsBehind();
+    QWidget* FieldTextBox(QWidget* parent, const char* name, platform::TextBoxKind kind);
     void setTabOrder();
+    void ShowFamilyCaptions(const QString& sign);
+    void ShowUpdateCaptions(const QString& sign);
     void ShowPicture(int number);
     void OpenSignPage(QString ZodiacSign::*page);
 
     platform::ImageList& imgPics;
+    const ZodiacSign* m_shownSign = nullptr; // the sign last chosen
+    QList<QWidget*> m_fieldBoxes; // the boxes made so far, by the record's field they show
 
     QLabel* picZodiac = nullptr;
     QListWidget* lstOptions = nullptr;
@@ -65,7 +74,9 @@ private:
     platform::ComboBox* cboSign = nullptr;
     platform::LinkLabel* Label61 = nullptr;
     platform::Label* lblZodiacSignName = nullptr;
-    QList<QGroupBox*> Frame; // the topic panels: Frame[i] is the panel of entry i, Frame(i+1)
+    // The topic panels: Frame[i] is the panel of entry i, Frame(i+1). The one in front when the
+    // window opens is made with it; the others, and what they hold, once it has been painted.
+    QList<QGroupBox*> Frame;
     platform::Label* lblMother = nullptr;
     platform::Label* lblFather = nullptr;
     platform::Label* lblChild = nullptr;

@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QLayout>
 #include <QScreen>
+#include <QWindow>
 
 namespace platform {
 
@@ -18,6 +19,39 @@ QList<Form*>& loadedForms()
     static QList<Form*> forms;
     return forms;
 }
+
+// Qt paints a window while it delivers the window's expose events. This delivers them itself,
+// so as to run a task once the first one that shows the window has been delivered.
+class FirstPaintWatch : public QObject
+{
+public:
+    FirstPaintWatch(QWindow* window, std::function<void()> task)
+        : QObject(window)
+        , m_task(std::move(task))
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::Expose || m_delivering)
+            return false;
+        m_delivering = true;
+        QCoreApplication::sendEvent(watched, event);
+        m_delivering = false;
+        if (static_cast<QWindow*>(watched)->isExposed()) {
+            watched->removeEventFilter(this);
+            deleteLater();
+            m_task();
+        }
+        return true;
+    }
+
+private:
+    std::function<void()> m_task;
+    bool m_delivering = false;
+};
 
 } // namespace
 
@@ -95,6 +129,15 @@ void Form::showEvent(QShowEvent* event)
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
     }
+}
+
+void AfterFirstPaint(QWidget* window, std::function<void()> task)
+{
+    QWindow* shown = window->windowHandle();
+    if (!shown || shown->isExposed()) // never painted on the screen, or painted already
+        task();
+    else
+        new FirstPaintWatch(shown, std::move(task));
 }
 
 QList<Form*> Forms::Loaded()

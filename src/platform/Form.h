@@ -4,6 +4,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <functional>
+
 namespace platform {
 
 // A window of the program. Each window class has one instance, made and loaded on first use
@@ -47,6 +49,10 @@ private:
     bool m_unloading = false;
     bool m_placed = false;
 };
+
+// Runs `task` once, right after the window, which is being shown, has first been painted on the
+// screen; at once if it already has.
+void AfterFirstPaint(QWidget* window, std::function<void()> task);
 
 // The windows that are loaded, in the order they were made.
 class Forms
