@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QShortcutEvent>
 #include <QSignalBlocker>
 
@@ -110,6 +111,33 @@ protected:
 
 private:
     std::optional<QString> m_waiting;
+};
+
+// A list that repaints only the entry whose text changed when the change moves nothing. Qt's own
+// lays every entry out again and repaints them all.
+class ListWidget : public QListWidget
+{
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight, const QList<int>& roles) override
+    {
+        if (topLeft == bottomRight && StillFits(topLeft))
+            QAbstractItemView::dataChanged(topLeft, bottomRight, roles); // repaints the entry
+        else
+            QListWidget::dataChanged(topLeft, bottomRight, roles);
+    }
+
+private:
+    // Whether the entry keeps its height and stays within the width, which no entry overflows:
+    // then no entry moves and the scroll bars stay as they are.
+    bool StillFits(const QModelIndex& entry) const
+    {
+        const QSize wanted = sizeHintForIndex(entry);
+        return horizontalScrollBar()->maximum() == 0 && wanted.height() == visualRect(entry).height()
+            && wanted.width() <= viewport()->width();
+    }
 };
 
 // A push button whose access key clicks it at once, as a click of the mouse does. Qt's own
@@ -368,7 +396,7 @@ QLabel* PictureBox(QWidget* parent, const QString& name)
 
 QListWidget* ListBox(QWidget* parent, const QString& name, bool flat)
 {
-    auto* list = new QListWidget(parent);
+    auto* list = new ListWidget(parent);
     list->setObjectName(name);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     if (flat)
