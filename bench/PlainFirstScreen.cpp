@@ -205,7 +205,7 @@ void PlainFirstScreen::showSign(const ZodiacSign& sign)
     m_topics->item(FamilyTopic)->setText(sign.name + QStringLiteral(" As Family"));
     QPixmap& picture = m_decoded[sign.pictureNumber];
     if (picture.isNull())
-        picture = QPixmap(QStringLiteral(":/pictures/%1").arg(sign.pictureNumber));
+        picture = QPixmap(QStringLiteral(":/pictures/%1").arg(sign.pictureNumber), "png");
     m_picture->setPixmap(picture);
     for (size_t i = 0; i < m_lines.size(); ++i) {
         m_lines[i]->setText(sign.record->*m_lineFields[i]);
