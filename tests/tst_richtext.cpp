@@ -18,16 +18,16 @@ QStringList LinksShown(const RichTextBox& box)
 {
     QStringList texts;
     for (const QTextEdit::ExtraSelection& link : box.extraSelections())
-        texts.append(link.cursor.selectedText());
+        texts.append(link.cursor.selectedText() + (link.format.fontUnderline() ? "" : " (not underlined)"));
     return texts;
 }
 
-class Browser : public QObject
+// What reaches the desktop's handler of an address.
+struct Browser : QObject
 {
     Q_OBJECT
-public slots:
-    void open(const QUrl& url) { opened.append(url.toEncoded()); }
 public:
+    Q_INVOKABLE void open(const QUrl& url) { opened.append(url.toEncoded()); }
     QStringList opened;
 };
 
@@ -68,11 +68,13 @@ private slots:
         box.setSelStart(6);
         box.setSelLength(9);
         box.SelPrint(out.printer);
-        QCOMPARE(readers::Output("pdftotext", {out.printer.pdfPath, "-"}).simplified(), "paragraph");
-        // Its left and top edges 2 cm (57 points) into the page; as high as a line of 20-point type.
-        const QStringList edges = readers::Output("pdftotext", {"-bbox", out.printer.pdfPath, "-"}).section("<word ", 1, 1).split('"');
+        // One page, whose one word's left and top edges are 2 cm (57 points) into the page; as high as
+        // a line of 20-point type.
+        const QString page = readers::Output("pdftotext", {"-bbox", out.printer.pdfPath, "-"});
+        const QStringList edges = page.section("<word ", 1, 1).split('"');
         const double left = edges.value(1).toDouble(), top = edges.value(3).toDouble(), height = edges.value(7).toDouble() - top;
-        QVERIFY2(qAbs(left - 56.7) < 2 && qAbs(top - 56.7) < 4 && qAbs(height - 23) < 3, qPrintable(edges.join("")));
+        QVERIFY2(page.count("<page ") == 1 && page.count("<word ") == 1 && edges.value(8).startsWith(">paragraph<") && qAbs(left - 56.7) < 2
+                     && qAbs(top - 56.7) < 4 && qAbs(height - 23) < 3, qPrintable(page));
         QVERIFY(readers::Output("pdffonts", {out.printer.pdfPath}).contains("DejaVuSerif"));
     }
 
@@ -95,10 +97,9 @@ private slots:
         const struct { int at, removing; QString inserting; } edits[] = {
             {20, 0, "xx www.new.net "}, {4, 30, ""}, {0, 0, "www.first.org\n\n"}, {58, 0, "/end"}, {16, 1, ""}};
         for (const auto& edit : edits) {
-            QTextCursor cursor(box.document());
-            cursor.setPosition(edit.at);
-            cursor.setPosition(edit.at + edit.removing, QTextCursor::KeepAnchor);
-            cursor.insertText(edit.inserting);
+            box.setSelStart(edit.at);
+            box.setSelLength(edit.removing);
+            box.setSelText(edit.inserting);
             const QList<platform::CharRange> found = box.Links();
             box.AutoUrlDetect(true);
             QCOMPARE(found, box.Links());
