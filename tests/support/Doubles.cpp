@@ -17,7 +17,6 @@ QColor colourOf(int number)
 
 QPixmap ImageList::ListImage(int index) const
 {
-    requested.append(index);
     if (index < 1 || index > Count() || unavailable.contains(index))
         return QPixmap();
     QPixmap picture(ImageSize());

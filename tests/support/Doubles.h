@@ -24,17 +24,6 @@
 
 namespace doubles {
 
-// Puts a double in place of a platform service for the life of the guard.
-template <class Service>
-class Installed
-{
-public:
-    explicit Installed(Service* stand_in) { Service::replace(stand_in); }
-    ~Installed() { Service::replace(nullptr); }
-    Installed(const Installed&) = delete;
-    Installed& operator=(const Installed&) = delete;
-};
-
 // Twelve pictures, each a plain colour that tells its number; some can be made unavailable.
 class ImageList : public platform::ImageList
 {
@@ -46,7 +35,6 @@ public:
     // The number of the picture a pixmap shows, or 0 when it shows none of them.
     static int NumberShown(const QPixmap& shown);
 
-    mutable QList<int> requested;
     QList<int> unavailable;
 };
 
@@ -101,7 +89,6 @@ class SettingsStore : public platform::SettingsStore
 public:
     QString GetSetting(const QString& appName, const QString& section, const QString& key) override
     {
-        ++reads;
         return values.value(appName + "/" + section + "/" + key);
     }
     bool SaveSetting(const QString& appName, const QString& section, const QString& key,
@@ -114,7 +101,6 @@ public:
     }
 
     QMap<QString, QString> values;
-    int reads = 0;
     bool failWrites = false;
 };
 
