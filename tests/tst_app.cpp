@@ -61,12 +61,12 @@ private slots:
     void cleanup() { out.reset(); }
 
     // Each character moves by the same step within the code page (Windows-1252), both ways: "ü"
-    // (252) becomes "ÿ" (255), the euro sign (128) "ƒ" (131). A character whose code would leave 0
+    // (252) becomes "ÿ" (255), the euro sign (128) "ƒ" (131), the no-break space (160) "£" (163). A character whose code would leave 0
     // to 255 is dropped, near the top of the page on the way in, near the bottom on the way out;
     // one the page lacks travels as "?". The key holds no "/" or "\", which the store reads as groups.
     void encodingShiftsEachCharacterWithinTheCodePage()
     {
-        for (const auto& [plain, stored] : QList<QPair<QString, QString>>{{"Duration", "Gxudwlrq"}, {"ü€", "ÿƒ"}}) {
+        for (const auto& [plain, stored] : QList<QPair<QString, QString>>{{"Duration", "Gxudwlrq"}, {"ü€\u00a0", "ÿƒ£"}}) {
             QCOMPARE(EncodeSetting(plain), stored);
             QCOMPARE(DecodeSetting(stored), plain);
         }

@@ -94,6 +94,7 @@ private slots:
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QCOMPARE(form.minimumSize(), form.maximumSize());
+        QCOMPARE(form.client()->size(), QSize(platform::twips(7080), platform::twips(3870)));
         QVERIFY(!(form.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
         const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
         QVERIFY((form.frameGeometry().center() - available.center()).manhattanLength() <= 2);

@@ -83,7 +83,7 @@ private slots:
         // Each scheme the box knows, in any letter case, up to a blank or a tab; then texts that are no link.
         const QStringList links = {"http://a.org/x", "HTTPS://B.com/x,", "ftp://f.org", "mailto:me@c.com", "file:/a", "news:comp.x",
                                    "telnet://t.org", "gopher://g.org", "wais://w.org", "prospero://p.org", "WWW.a.com"};
-        const QStringList noLinks = {"http:", "www.", "xhttp://x.org", "awww.a.com", "sip:s.org"};
+        const QStringList noLinks = {"http:", "www.", "xhttp://x.org", "awww.a.com", "wwwx.a.com", "sip:s.org"};
         RichTextBox box(nullptr, "RTB");
         box.AutoUrlDetect(true);
         for (const QString& text : links + noLinks) {

@@ -71,6 +71,7 @@ private slots:
     {
         QVERIFY(window = doubles::Shown<frmTellAFriend>());
         QVERIFY(window->windowFlags() & Qt::WindowStaysOnTopHint);
+        QCOMPARE(window->windowTitle(), "Zelphine v1.75");
         QStringList looks;
         for (const char* name : {"Label1", "Label2", "Check1", "Frame2", "cmdSubmit", "Frame6", "Label3", "lblGoToHome"})
             looks << doubles::Look(control(name));
