@@ -40,21 +40,6 @@ private slots:
         QCOMPARE(clicks.count(), 1);
     }
 
-    // A choice in the drop-down runs Click exactly once, whether made from code or by the user's
-    // keys; filling it chooses nothing.
-    void comboBoxClicksOncePerChoice()
-    {
-        platform::ComboBox combo(nullptr, "cboTest");
-        QSignalSpy clicks(&combo, &platform::ComboBox::Click);
-        for (const char* name : {"Aries", "Taurus", "Gemini"})
-            combo.AddItem(name);
-        QVERIFY(combo.currentIndex() == -1 && clicks.isEmpty());
-        combo.setCurrentIndex(2);
-        QTest::keyClick(&combo, Qt::Key_Up);
-        QCOMPARE(combo.currentText(), QString("Taurus"));
-        QCOMPARE(clicks.count(), 2);
-    }
-
     // The real boxes: the style value picks the icon, the buttons and the default one (a second
     // default of one button is the first); the caption is always the program's title, a CR starts
     // a line, and the box opens in front.

@@ -10,6 +10,7 @@
 #include "platform/SettingsStore.h"
 #include "startup/frmStartup.h"
 #include "support/Doubles.h"
+#include "support/Readers.h"
 
 #include <QElapsedTimer>
 #include <QLockFile>
@@ -31,12 +32,6 @@ bool Write(const QString& path, const QByteArray& text)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
-}
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // Puts a lock of one kind where a lock file belongs: one a crash left "empty" or "garbled" or
@@ -246,8 +241,8 @@ private slots:
         };
         QVERIFY(xdotool({"search", "--sync", "--onlyvisible", "--name", "^Zelphine$", "windowfocus", "--sync"}));
         QVERIFY(xdotool({"key", "Return"}));
-        const QByteArray download = "http://" + site::WebHost.toUtf8() + "/zelphine/download-zelphine.html\n";
-        QTRY_COMPARE_WITH_TIMEOUT(ReadAll(home.filePath("opened")), download, 15000); // not the half minute of a stale lock
+        const QString download = "http://" + site::WebHost + "/zelphine/download-zelphine.html\n";
+        QTRY_COMPARE_WITH_TIMEOUT(readers::Output("cat", {home.filePath("opened")}), download, 15000); // not the half minute of a stale lock
         program.kill();
         program.waitForFinished();
         server.terminate();

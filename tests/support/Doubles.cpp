@@ -13,6 +13,13 @@ QColor colourOf(int number)
     return QColor(number * 20, 255 - number * 20, 128);
 }
 
+// Puts each stand-in in its service's place; nullptr puts the real one back.
+template <class... Service>
+void Replace(Service*... standIns)
+{
+    (Service::replace(standIns), ...);
+}
+
 } // namespace
 
 QPixmap ImageList::ListImage(int index) const
@@ -64,26 +71,16 @@ void Printer::Print(const QTextDocument& document)
 
 Surroundings::Surroundings()
 {
-    platform::Shell::replace(&shell);
-    platform::MsgBox::replace(&boxes);
-    platform::SettingsStore::replace(&store);
-    platform::Runtime::replace(&runtime);
-    platform::ImageList::replace(&pictures);
-    platform::Printer::replace(&printer);
-    platform::CommonDialog::replace(&dialogs);
+    Replace<platform::Shell, platform::MsgBox, platform::SettingsStore, platform::Runtime, platform::ImageList,
+            platform::Printer, platform::CommonDialog>(&shell, &boxes, &store, &runtime, &pictures, &printer, &dialogs);
 }
 
 Surroundings::~Surroundings()
 {
     qDeleteAll(platform::Forms::Loaded());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    platform::Shell::replace(nullptr);
-    platform::MsgBox::replace(nullptr);
-    platform::SettingsStore::replace(nullptr);
-    platform::Runtime::replace(nullptr);
-    platform::ImageList::replace(nullptr);
-    platform::Printer::replace(nullptr);
-    platform::CommonDialog::replace(nullptr);
+    Replace<platform::Shell, platform::MsgBox, platform::SettingsStore, platform::Runtime, platform::ImageList,
+            platform::Printer, platform::CommonDialog>(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
 }
 
 bool ShownInFront(QWidget* window)
