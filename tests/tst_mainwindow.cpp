@@ -1,16 +1,19 @@
 // The main window, driven through its real widgets: what it shows once loaded, the topic switch,
-// the choice of a sign, its menus and links, and the About box.
+// the choice of a sign, its menus and links, and the About box; and the sign pictures and the
+// application icon built into the program.
 
 #include "app/mod_All.h"
 #include "app/site.h"
 #include "main_window/frmAbout.h"
 #include "main_window/frmMain.h"
+#include "platform/Icons.h"
 #include "refer_friend/frmTellAFriend.h"
 #include "signs/modules.h"
 #include "signs/zodiac.h"
 #include "support/Doubles.h"
 #include "support/SignFields.h"
 
+#include <QImageReader>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -31,6 +34,23 @@ void clickSeen(QWidget* form, const QString& name)
     QWidget* seen = control->parentWidget()->childAt(control->geometry().center());
     QTest::mouseClick(seen, Qt::LeftButton, {}, seen->rect().center());
 }
+
+bool IsOrange(const QColor& c) { return c.hsvHue() >= 20 && c.hsvHue() <= 40 && c.hsvSaturationF() >= 0.5 && c.valueF() >= 0.75; }
+bool IsDark(const QColor& c) { return c.valueF() < 0.4; }
+
+// The share of the pixels of `area` (the whole picture when empty) that `test` accepts.
+double ShareOf(const QImage& image, bool (*test)(const QColor&), QRect area = QRect())
+{
+    area = area.isEmpty() ? image.rect() : area;
+    int accepted = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x)
+            accepted += test(image.pixelColor(x, y));
+    }
+    return double(accepted) / (area.width() * area.height());
+}
+
+QImage Opaque(const QPixmap& pixmap) { return pixmap.toImage().convertToFormat(QImage::Format_RGB32); }
 
 } // namespace
 
@@ -54,7 +74,15 @@ class TestMainWindow : public QObject
     QString title(const QString& name) const { return control<QGroupBox>(name)->title(); }
     QComboBox* cboSign() const { return control<QComboBox>("cboSign"); }
     QListWidget* lstOptions() const { return control<QListWidget>("lstOptions"); }
-    int pictureShown() const { return doubles::ImageList::NumberShown(control<QLabel>("picZodiac")->pixmap()); }
+    // The number of the sign picture the picture box shows; 0 for none.
+    int pictureShown() const
+    {
+        for (int number = 1; number <= 12; ++number) {
+            if (control<QLabel>("picZodiac")->pixmap().toImage() == platform::ImageList::real().ListImage(number).toImage())
+                return number;
+        }
+        return 0;
+    }
     // The text a box displays this moment, as the user reads it.
     static QString displayed(QWidget* box)
     {
@@ -349,6 +377,56 @@ private slots:
             "Label3 Verdana 8.25 bold #ffffff, lblHomePage Verdana 8.25 underlined #ffffff, open";
         QCOMPARE(seen, QStringList(2, expected));
         QCOMPARE(out->shell.files(), QStringList({help("/fully-branded.html"), web(""), help("/fully-branded.html"), web("")}));
+    }
+
+    // Twelve distinct pictures of one size, numbered in the alphabetical order of the signs (as
+    // their "Title" texts tell), each a dark figure above a dark name on an orange ground that
+    // reaches the corners.
+    void eachSignHasItsPicture()
+    {
+        QCOMPARE(platform::ImageList::real().Count(), 12);
+        QList<QImage> seen;
+        for (const ZodiacSign& sign : Zodiac) {
+            const QByteArray name = sign.name.toUtf8();
+            QCOMPARE(QImageReader(QString(":/pictures/%1").arg(sign.pictureNumber)).text("Title"), sign.name);
+            const QImage image = Opaque(platform::ImageList::real().ListImage(sign.pictureNumber));
+            QCOMPARE(image.size(), QSize(150, 244));
+            QVERIFY2(!seen.contains(image), name);
+            seen.append(image);
+            QVERIFY2(ShareOf(image, IsOrange) > 0.6, name);
+            QVERIFY2(ShareOf(image, IsDark, QRect(10, 12, 130, 178)) > 0.08, name);
+            QVERIFY2(ShareOf(image, IsDark, QRect(10, 203, 130, 22)) > 0.04, name);
+            for (QPoint corner : {QPoint(0, 0), QPoint(149, 0), QPoint(0, 243), QPoint(149, 243)})
+                QVERIFY2(IsOrange(image.pixelColor(corner)), name);
+        }
+        for (int outside : {0, 13, -1})
+            QVERIFY(platform::ImageList::real().ListImage(outside).isNull());
+    }
+
+    // What the main window's picture box draws inside its sunken border is the whole picture.
+    void thePictureFillsItsSunkenBoxExactly()
+    {
+        if (!qFuzzyCompare(QGuiApplication::primaryScreen()->logicalDotsPerInch(), 96.0))
+            QSKIP("the box is measured for a 96 DPI screen");
+        auto* picZodiac = control<QLabel>("picZodiac");
+        QCOMPARE(picZodiac->contentsRect(), QRect(2, 2, 150, 244));
+        const QImage drawn = Opaque(picZodiac->grab());
+        QCOMPARE(drawn.copy(2, 2, 150, 244), Opaque(platform::ImageList::real().ListImage(2)));
+        QVERIFY(!IsOrange(drawn.pixelColor(0, 0)));
+    }
+
+    // The icon holds the sizes desktops ask for, and comes at any size asked for, one it was
+    // rendered at or not; the main window carries it.
+    void everyWindowCarriesTheApplicationIcon()
+    {
+        for (int size : {16, 32, 48, 64, 128, 256})
+            QVERIFY(platform::ApplicationIcon().availableSizes().contains(QSize(size, size)));
+        for (int size : {16, 24, 32, 100, 256}) {
+            const QImage drawn = platform::ApplicationIconPixmap(size).toImage();
+            QCOMPARE(drawn.size(), QSize(size, size));
+            QVERIFY2(ShareOf(drawn, IsOrange) > 0.15 && ShareOf(drawn, IsDark) > 0.03, qPrintable(QString::number(size)));
+        }
+        QCOMPARE(window->windowIcon().pixmap(QSize(32, 32)).toImage(), platform::ApplicationIconPixmap().toImage());
     }
 };
 

@@ -13,16 +13,6 @@ class TestPlatform : public QObject
     Q_OBJECT
 
 private slots:
-    // At 96 dots per inch a pixel is 15 twips: sizes round to the nearest pixel.
-    void twipsRoundToTheNearestPixel()
-    {
-        if (!qFuzzyCompare(QGuiApplication::primaryScreen()->logicalDotsPerInch(), 96.0))
-            QSKIP("measured for a 96 DPI screen");
-        for (const auto& [value, pixels] : QList<QPair<int, int>>{{1440, 96}, {7, 0}, {8, 1}, {22, 1}, {23, 2}})
-            QCOMPARE(platform::twips(value), pixels);
-        QCOMPARE(platform::twipsRect(2520, 3180, 6000, 3705), QRect(168, 212, 400, 247));
-    }
-
     // A link shows the pointing hand and clicks on a left press and release on it; not on a right
     // click, a release elsewhere, nor a release with no press before it.
     void linksClickOnALeftClickOnThem()

@@ -8,11 +8,6 @@ namespace doubles {
 
 namespace {
 
-QColor colourOf(int number)
-{
-    return QColor(number * 20, 255 - number * 20, 128);
-}
-
 // Puts each stand-in in its service's place; nullptr puts the real one back.
 template <class... Service>
 void Replace(Service*... standIns)
@@ -21,27 +16,6 @@ void Replace(Service*... standIns)
 }
 
 } // namespace
-
-QPixmap ImageList::ListImage(int index) const
-{
-    if (index < 1 || index > Count() || unavailable.contains(index))
-        return QPixmap();
-    QPixmap picture(ImageSize());
-    picture.fill(colourOf(index));
-    return picture;
-}
-
-int ImageList::NumberShown(const QPixmap& shown)
-{
-    if (shown.isNull())
-        return 0;
-    const QColor colour = shown.toImage().pixelColor(0, 0);
-    for (int number = 1; number <= 12; ++number) {
-        if (colour == colourOf(number))
-            return number;
-    }
-    return 0;
-}
 
 QStringList Shell::files() const
 {

@@ -24,16 +24,13 @@
 
 namespace doubles {
 
-// Twelve pictures, each a plain colour that tells its number; some can be made unavailable.
+// The program's own pictures, of which some can be made unavailable.
 class ImageList : public platform::ImageList
 {
 public:
-    int Count() const override { return 12; }
-    QSize ImageSize() const override { return QSize(150, 244); }
-    QPixmap ListImage(int index) const override;
-
-    // The number of the picture a pixmap shows, or 0 when it shows none of them.
-    static int NumberShown(const QPixmap& shown);
+    int Count() const override { return real().Count(); }
+    QSize ImageSize() const override { return real().ImageSize(); }
+    QPixmap ListImage(int index) const override { return unavailable.contains(index) ? QPixmap() : real().ListImage(index); }
 
     QList<int> unavailable;
 };
