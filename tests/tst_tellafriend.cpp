@@ -166,9 +166,10 @@ private slots:
             control(boxes[i])->setFocus(Qt::TabFocusReason);
             SetTextOf(control(boxes[i]), typed[i]);
         }
-        QTest::mouseClick(control("cmdSubmit"), Qt::LeftButton);
+        QTest::keyClick(window, Qt::Key_N, Qt::AltModifier); // the focus leaves the last box first
         QCOMPARE(prompts(), prompt.isEmpty() ? QStringList() : QStringList({prompt}));
-        QCOMPARE(modTellAFriend::YourEmail, typed[1].isEmpty() ? "Your Email Address" : typed[1]); // stored before the checks
+        QCOMPARE(modTellAFriend::YourEmail + " | " + modTellAFriend::FriendEmail, // stored before the checks
+                 (typed[1].isEmpty() ? "Your Email Address" : typed[1]) + " | " + (typed[3].isEmpty() ? "Friend's Email Address" : typed[3]));
         QCOMPARE(out->shell.calls.size(), prompt.isEmpty() ? 1 : 0);
         if (!prompt.isEmpty())
             return;

@@ -140,9 +140,9 @@ private:
     }
 };
 
-// A push button whose access key clicks it at once, as a click of the mouse does. Qt's own
-// button shows itself pressed for a moment before it acts, and ignores its key pressed again
-// meanwhile.
+// A push button whose access key takes the focus and clicks it at once, as a click of the mouse
+// does. Qt's own button shows itself pressed for a moment before it acts, and ignores its key
+// pressed again meanwhile.
 class PushButton : public QPushButton
 {
 public:
@@ -155,6 +155,7 @@ protected:
             const auto* shortcut = static_cast<const QShortcutEvent*>(event);
             // An ambiguous key (two controls share it) only moves the focus, as Qt does.
             if (!shortcut->isAmbiguous() && shortcut->key() == QKeySequence::mnemonic(text())) {
+                setFocus(Qt::ShortcutFocusReason); // as Qt's own button does: the box left ends its input
                 click();
                 return true;
             }
