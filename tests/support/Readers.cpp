@@ -21,8 +21,9 @@ QString Output(const QString& program, const QStringList& arguments)
 
 QString LibreOffice(const QString& rtfPath, const QString& format)
 {
+    static const QTemporaryDir profile; // made once, on the first conversion, which is the slow one
     QTemporaryDir work;
-    Output("soffice", {"-env:UserInstallation=" + QUrl::fromLocalFile(work.filePath("profile")).toString(), "--headless",
+    Output("soffice", {"-env:UserInstallation=" + QUrl::fromLocalFile(profile.path()).toString(), "--headless",
                        "--convert-to", format == "txt" ? "txt:Text (encoded):UTF8" : format, "--outdir", work.path(), rtfPath});
     QFile converted(work.filePath(QFileInfo(rtfPath).completeBaseName() + "." + format));
     if (!converted.open(QIODevice::ReadOnly))

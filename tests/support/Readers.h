@@ -14,7 +14,8 @@ namespace readers {
 QString Output(const QString& program, const QStringList& arguments);
 
 // The RTF file as LibreOffice reads it, converted to "html" or "txt" (one line per paragraph),
-// with a profile of its own so that tests may run side by side; empty when that failed.
+// with a profile of the test program's own so that tests may run side by side; empty when that
+// failed.
 QString LibreOffice(const QString& rtfPath, const QString& format);
 
 // Each word of the document with how it is shown: "Leo DejaVu Sans 10pt bold #800080"; "on"
