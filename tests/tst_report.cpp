@@ -69,25 +69,27 @@ void Click(RichTextBox* box, int position, Qt::MouseButton button = Qt::LeftButt
 
 // The user's answers to the Save As dialog and the boxes it brings up, as each comes up: a name
 // typed or "Cancel" in the dialog, "Yes", "No" or "OK" in a box. What each showed is noted: the
-// dialog's title, filter and name, a box's text.
-struct User
+// dialog's title, filter and name, a box's text. A dialog that a box leaves open takes the next
+// answer once the box has been answered.
+struct User : QObject
 {
-    explicit User(const QStringList& answers) : answers(answers)
+    explicit User(const QStringList& answers) : answers(answers) { qApp->installEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override
     {
-        QObject::connect(&poll, &QTimer::timeout, [this] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (!modal || modal == last || this->answers.isEmpty())
-                return;
-            last = modal;
-            // Apart from the poll, which must go on while an answer opens a window of its own.
-            QTimer::singleShot(0, modal, [this, modal, answer = this->answers.takeFirst()] { give(modal, answer); });
-        });
-        poll.start(10);
+        if (event->type() == QEvent::Show && (qobject_cast<QFileDialog*>(watched) || qobject_cast<QMessageBox*>(watched)))
+            answerSoon(static_cast<QWidget*>(watched));
+        return false;
+    }
+    void answerSoon(QWidget* modal)
+    {
+        QTimer::singleShot(0, modal, [this, modal] { give(modal, answers.isEmpty() ? "Cancel" : answers.takeFirst()); });
     }
     void give(QWidget* modal, const QString& answer)
     {
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             seen.append(box->text());
+            if (answer != "Yes")
+                answerSoon(box->parentWidget());
             return box->button(answer == "Yes" ? QMessageBox::Yes : answer == "No" ? QMessageBox::No : QMessageBox::Ok)->click();
         }
         auto* dialog = qobject_cast<QFileDialog*>(modal);
@@ -99,8 +101,6 @@ struct User
         answer == "Cancel" ? dialog->reject() : static_cast<QDialog*>(dialog)->accept();
     }
     QStringList answers, seen;
-    QPointer<QWidget> last; // a window that is gone matches no new one at its address
-    QTimer poll;
 };
 
 // The links the box shows, underlined over their text.
