@@ -352,10 +352,12 @@ private slots:
     {
         QStringList seen;
         QTimer whileOpen;
+        QPointer<frmAbout> looked; // each opening is looked at once, while it is open
         connect(&whileOpen, &QTimer::timeout, this, [&] {
             auto* box = qobject_cast<frmAbout*>(QApplication::activeWindow());
-            if (!box)
+            if (!box || !box->isVisible() || box == looked)
                 return;
+            looked = box;
             QStringList looks = {QApplication::activeModalWidget() == box ? "modal" : "modeless",
                                  QApplication::focusWidget()->objectName(), box->findChild<QLabel*>("lblHomePage")->text(),
                                  doubles::Look(box->client())};
