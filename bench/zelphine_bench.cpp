@@ -623,7 +623,7 @@ void RegisterBenchmarks(bool quick)
         ->Iterations(switches);
     benchmark::RegisterBenchmark("compose/zelphine", ComposeZelphine)->Iterations(quick ? 1 : 5);
     benchmark::RegisterBenchmark("compose/floor", ComposeFloor)->Iterations(quick ? 1 : 5);
-    const int saves = quick ? 1 : 10;
+    const int saves = quick ? 1 : 30;
     benchmark::RegisterBenchmark("save/zelphine", SaveZelphine)->Iterations(saves);
     benchmark::RegisterBenchmark("save/floor-odf", SaveFloorOdf)->Iterations(saves);
     benchmark::RegisterBenchmark("save/floor-bytes", SaveFloorSameBytes)->Iterations(saves);
